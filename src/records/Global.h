@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Shared state and the small helpers every record and screen uses: locale notation, SQL text,
+// money format, dates, the tax identifier check and the numeric key filter.
+#pragma once
+
+#include <QChar>
+#include <QDate>
+#include <QString>
+
+class Conexion;
+
+// --- Shared program state, set at start-up and read by every new record -------------------------
+
+/// The open talvo.fys database (null before start-up opens it).
+extern Conexion* BaseDatos;
+/// Mailbox the sworn declaration is sent to (setting "CORREO").
+extern QString CorreoEnvio;
+/// Contribution rates in percent (2 means 2 %) and the monthly dues amount in pesos, from "parametros".
+extern double ParamPorcentajeDos;
+extern double ParamPorcentajeFcm;
+extern double ParamImporteCta;
+
+/// Built-in default of the "CORREO" setting: the union's collection mailbox.
+inline const char* const CorreoRecaudacionPorDefecto = "recaudacion@obrix.example";
+
+/// Date that marks an employee without termination.
+QDate FechaSinBaja();
+
+// --- Settings store: application "OBRIX", group "PARAMETROS" -----------------------------------
+
+/// Reads a setting; an absent key gives the default and creates nothing.
+QString LeerParametro(const QString& clave, const QString& porDefecto = QString());
+void GrabarParametro(const QString& clave, const QString& valor);
+
+// --- Locale notation ------------------------------------------------------------------------------
+
+/// The user's decimal separator: the character at position 2 of 1 formatted as "0.00".
+QChar SeparadorDecimal();
+/// Money as "0.00" in the locale's notation, never with a thousands separator.
+QString FormatoImporte(double importe);
+/// A date as dd/mm/yyyy, the short date the union's files and screens use.
+QString FormatoFecha(const QDate& fecha);
+/// Reads a stored or typed date: ISO yyyy-mm-dd, or dd/mm/yyyy read day first on every locale.
+QDate FechaDeTexto(const QString& texto);
+
+// --- SQL text -----------------------------------------------------------------------------------
+
+/// Replaces every "," with "." (amount typed in the locale's notation into SQL).
+QString NumeroSQL(const QString& texto);
+/// Amount with two decimals and a point: 1234.5 -> "1234.50".
+QString ImporteSQL(double importe);
+/// Date literal #m-d-yyyy#, read month first whatever the locale.
+QString FechaSQL(const QDate& fecha);
+/// Text between single quotes with embedded apostrophes doubled, so no typed text changes a statement.
+QString TextoSQL(const QString& texto);
+/// -1 for true, 0 for false.
+QString BooleanoSQL(bool valor);
+
+// --- Input checks -------------------------------------------------------------------------------
+
+/// Check digit test of an 11-digit CUIT/CUIL, hyphens aside; anything else than 11 digits fails.
+bool CuitValido(const QString& identificador);
+/// Key filter of amount fields: "." and "," type the decimal separator, digits and backspace (8)
+/// pass, every other key gives 0 (swallowed).
+int FiltrarTeclaNumerica(int codigoTecla);
+
+/// Loads the three contribution parameters from the table "parametros" into the shared state.
+bool CargarParametros(Conexion& bd);
