@@ -3,6 +3,7 @@
 
 #include "CursorOcupado.h"
 #include "DialogosQt.h"
+#include "InstanciaUnica.h"
 #include "Plataforma.h"
 #include "frmPadre.h"
 #include "records/Conexion.h"
@@ -12,7 +13,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QLibraryInfo>
-#include <QLockFile>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QScreen>
@@ -86,9 +86,8 @@ int Main(int argc, char** argv)
     const QString carpeta = CarpetaPrograma();
 
     // One running copy per program folder; a crashed copy leaves a stale lock that is taken over.
-    QLockFile bloqueo(QDir(carpeta).filePath(QStringLiteral("talvo.lock")));
-    bloqueo.setStaleLockTime(0);
-    if (!bloqueo.tryLock(0)) {
+    InstanciaUnica instancia;
+    if (!instancia.Tomar(carpeta)) {
         dialogos.Mensaje(QStringLiteral("El programa ya está en ejecución."), QStringLiteral("INFORMACION"),
                          Icono::Informacion);
         return 0;

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QLockFile>
+#include <QString>
+
+#include <memory>
+
+/// Keeps a second copy of the program from running on the same folder (and database) at once.
+/// A lock left by a copy that crashed is detected as stale and taken over.
+class InstanciaUnica
+{
+public:
+    /// False when another running copy holds the folder.
+    bool Tomar(const QString& carpeta);
+    void Soltar();
+
+private:
+    std::unique_ptr<QLockFile> m_bloqueo;
+};
