@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The form layer of the slip page: everything that does not depend on the slip's amounts.
+#include "ImpresionLiquidacion.h"
+
+#include "Impresora.h"
+#include "liquidation/Liquidacion.h"
+#include "records/Global.h"
+
+#include <QDateTime>
+#include <QImage>
+#include <QLocale>
+
+namespace {
+
+const char* const kCorreoAyuda = "ayuda@obrix.example";
+const char* const kSitioWeb = "www.obrix.example";
+
+void Texto(Impresora& imp, double x, double y, const QString& texto, bool finDeLinea = true)
+{
+    imp.setCurrentX(x);
+    imp.setCurrentY(y);
+    imp.Imprimir(texto, finDeLinea);
+}
+
+void Fuente(Impresora& imp, double puntos, bool negrita)
+{
+    imp.setTamanoFuente(puntos);
+    imp.setNegrita(negrita);
+}
+
+void Caja(Impresora& imp, double x1, double y1, double x2, double y2)
+{
+    imp.Linea(x1, y1, x2, y1);
+    imp.Linea(x1, y2, x2, y2);
+    imp.Linea(x1, y1, x1, y2);
+    imp.Linea(x2, y1, x2, y2);
+}
+
+void Mitad(const Liquidacion& liq, Impresora& imp, double o)
+{
+    const bool superior = o == MitadSuperior;
+    imp.Imagen(LogoSindicato(), 6, o + 5, 17, 20);
+
+    // The stamp captions and the union's name print bold on every copy, so that all copies of a
+    // slip look the same whatever was printed before.
+    Fuente(imp, 4, true);
+    Texto(imp, 143, o + 34, QStringLiteral("SELLO DEL RECAUDADOR"));
+    Texto(imp, 173, o + 34, QStringLiteral("FIRMA Y ACLARACIÓN"));
+    Fuente(imp, 10, true);
+    Texto(imp, 25, o + 12, QStringLiteral("ASOCIACION EMPLEADOS"));
+    imp.setCurrentX(25);
+    imp.Imprimir(QStringLiteral("DE COMERCIO"));
+    imp.setCurrentX(25);
+    imp.Imprimir(QStringLiteral("DE VELMAR"));
+
+    Fuente(imp, 9, true);
+    Texto(imp, 89, o + 12, QStringLiteral("Bocas de Pago"));
+    imp.setNegrita(false);
+    imp.setCurrentX(82);
+    imp.Imprimir(QStringLiteral("Bco.Nacion CC "));
+    imp.setCurrentX(82);
+    imp.Imprimir(QStringLiteral("Pago Facil"));
+
+    // Collection points, stamp and signature, company.
+    imp.Linea(79, o + 12, 125, o + 12);
+    imp.Linea(79, o + 16, 125, o + 16);
+    imp.Linea(79, o + 12, 79, o + 25);
+    imp.Linea(125, o + 12, 125, o + 25);
+    imp.Linea(79, o + 25, 125, o + 25);
+    imp.Linea(135, o + 7, 194, o + 7);
+    imp.Linea(135, o + 36, 194, o + 36);
+    imp.Linea(135, o + 7, 135, o + 36);
+    imp.Linea(165, o + 7, 165, o + 36);
+    imp.Linea(194, o + 7, 194, o + 36);
+    Caja(imp, 5, o + 37, 194, o + 51);
+
+    Fuente(imp, 9, true);
+    Texto(imp, 6, o + 30, QStringLiteral("DECLARACIÓN JURADA DE APORTES SINDICALES"));
+    Fuente(imp, 8, true);
+    Texto(imp, 6, o + 38, QStringLiteral("CUIT:  "));
+    Texto(imp, 44, o + 38, QStringLiteral("RAZÓN SOCIAL:  "));
+    if (liq.NroReq().isEmpty())
+        Texto(imp, 144, o + 38, QStringLiteral("PERÍODO: "));
+    Texto(imp, 6, o + 42, QStringLiteral("DIRECCION : "));
+    Texto(imp, 6, o + 46, QStringLiteral("TOTAL EMPLEADOS:  "));
+    Texto(imp, 44, o + 46, QStringLiteral("REMUN.EMPLEADOS:  $ "));
+    Texto(imp, 110, o + 46, QStringLiteral("TOTAL AFILIADOS:  "));
+    Texto(imp, 144, o + 46, QStringLiteral("REMUN.AFILIADOS:  $ "));
+
+    Caja(imp, 5, o + 52, 194, o + 99);
+
+    Fuente(imp, 10, false);
+    Texto(imp, 6, o + 53, QStringLiteral(" Aporte Art.100 C.C.T. 130/75 Fondo Social"));
+    Texto(imp, 6, o + 62, QStringLiteral(" Aporte Art.101 C.C.T. 130/75 Cuota Sindical"));
+    Texto(imp, 6, o + 72, QStringLiteral(" Recargo"));
+    Texto(imp, 6, o + 82, QStringLiteral(" Nro.Acta "));
+    Texto(imp, 127, o + 82, QStringLiteral(" Cuota "));
+    Fuente(imp, 12, true);
+    Texto(imp, 92, o + 92, QStringLiteral("Monto Total a Depositar"));
+
+    Caja(imp, 5, o + 101, 194, o + 131);
+
+    const QDateTime ahora = QDateTime::currentDateTime();
+    Fuente(imp, 7, false);
+    Texto(imp, 6, o + 128,
+          QStringLiteral("Versión 1.00 - ") + FormatoFecha(ahora.date()) + QStringLiteral(" - ")
+              + QLocale().toString(ahora.time(), QStringLiteral("HH:mm:ss")));
+    Texto(imp, 60, o + 128, QStringLiteral("Correo: ") + QLatin1String(kCorreoAyuda));
+    Texto(imp, 105, o + 128, QStringLiteral("Website: ") + QLatin1String(kSitioWeb));
+
+    Fuente(imp, 18, false);
+    Texto(imp, 150, o + 122, superior ? QStringLiteral("1") : QStringLiteral("2"));
+    Fuente(imp, 12, false);
+    Texto(imp, 160, o + 122, superior ? QStringLiteral("ORIGINAL") : QStringLiteral("DUPLICADO"));
+    Fuente(imp, 8, false);
+    imp.setCurrentX(160);
+    imp.Imprimir(superior ? QStringLiteral("PARA EL RECAUDADOR") : QStringLiteral("PARA EL DEPOSITANTE"));
+}
+
+} // namespace
+
+void ImprimirFormulario(const Liquidacion& liq, Impresora& impresora)
+{
+    impresora.setNombreFuente(QStringLiteral("Arial"));
+    Mitad(liq, impresora, MitadSuperior);
+    Mitad(liq, impresora, MitadInferior);
+    // Cut line between the two copies.
+    for (int x = 5; x <= 193; x += 2)
+        impresora.Linea(x, 134, x + 1, 134);
+}
