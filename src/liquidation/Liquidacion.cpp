@@ -12,15 +12,23 @@
 Liquidacion::Liquidacion(QObject* parent)
     : QObject(parent)
 {
-    const QDate mesAnterior = QDate::currentDate().addMonths(-1);
-    m_mes = mesAnterior.month();
-    m_anio = mesAnterior.year();
+    PeriodoPorDefecto(QDate::currentDate(), m_mes, m_anio);
     m_porcentajeFCM = ParamPorcentajeFcm;
     m_importeCuota = ParamImporteCta;
     m_porcentaje2 = ParamPorcentajeDos;
 }
 
 Liquidacion::~Liquidacion() = default;
+
+void Liquidacion::PeriodoPorDefecto(const QDate& hoy, int& mes, int& anio)
+{
+    mes = hoy.month() - 1;
+    anio = hoy.year();
+    if (mes == 0) {
+        mes = 12;
+        anio -= 1;
+    }
+}
 
 ::ListaEmpleados& Liquidacion::ListaEmpleadosLiquidacion()
 {

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDate>
 #include <QObject>
 #include <QSharedPointer>
 #include <QString>
 
+class Conexion;
 class Empresa;
 class ListaEmpleados;
 
@@ -19,6 +21,10 @@ public:
     /// A new slip for the month before the current date, with the current shared parameters.
     explicit Liquidacion(QObject* parent = nullptr);
     ~Liquidacion() override;
+
+    /// The default period of a slip created on the day hoy: the month before it (January gives
+    /// December of the previous year).
+    static void PeriodoPorDefecto(const QDate& hoy, int& mes, int& anio);
 
     /// Copies of the slip page to print.
     int BoletasAImprimir() const { return m_boletasAImprimir; }
@@ -118,6 +124,34 @@ public:
     /// The record accepts any period; screens keep it within their own limits.
     bool TestearPeriodo() const { return true; }
 
+    // --- Storage and numbering ---------------------------------------------------------------
+    /// Replaces the slip with the stored slip id (header, its company and the employee snapshot).
+    /// False, with the slip unchanged, when there is no such slip or a read fails.
+    bool Leer(Conexion& bd, qint64 id);
+    /// Inserts the slip while Nueva, else rewrites the stored slip IdLiquidacion, all in one
+    /// transaction: on failure nothing of this save remains, the slip keeps Nueva and
+    /// IdLiquidacion, and the save can be repeated.
+    bool Grabar(Conexion& bd);
+    /// The company's other stored slips of the same month and year (ordinary and extraordinary);
+    /// -1 when the query fails.
+    int CantidadHermanas(Conexion& bd) const;
+    /// Makes the next Grabar add a new declaration (true) or rewrite IdLiquidacion (false).
+    void SetNueva(bool EsNueva) { m_nueva = EsNueva; }
+    /// Running number of extraordinary slips: 0 for an ordinary slip; for a new extraordinary one
+    /// the company's stored extraordinary slips + 1; for a stored one the number it was stored
+    /// with. -1 when the count fails.
+    int Numerador(Conexion& bd);
+    /// What has been deposited for the whole period: this slip plus the company's other stored
+    /// slips of the same month and year. *ok (when given) tells whether every read succeeded.
+    double PagadoTodas(Conexion& bd, bool* ok = nullptr) const;
+
+    // --- Sworn declaration (DDJJ) --------------------------------------------------------------
+    /// The declaration text: company, period, counts, totals, deposits and one line per employee,
+    /// every line ended by CR LF. Amounts in the locale's notation.
+    QString TextoEnvio() const;
+    /// Name of the declaration: "DDJJ-OBRIX - " + CUIT without hyphens + "  MM-YYYY".
+    QString Subject() const;
+
 signals:
     void CambioPeriodo();
 
@@ -128,6 +162,9 @@ protected:
 private:
     template <typename F>
     double SumarContados(F valor) const;
+    qint64 IdEmpresaActual() const;
+    bool ContarExtraordinarias(Conexion& bd, int& cantidad) const;
+    QString SentenciaCabecera(int numerador) const;
 
     mutable QSharedPointer<::ListaEmpleados> m_lista;
     QSharedPointer<::Empresa> m_empresa;

@@ -8,6 +8,7 @@
 
 class Conexion;
 class ListaEmpleados;
+class Liquidacion;
 class Liquidaciones;
 
 /// One company of the employer: identification, addresses and partners, with its stored employees
@@ -92,11 +93,24 @@ public:
     bool Leer(Conexion& bd, qint64 id);
     /// Refills ListaBaseEmpleados from storage; each employee refers back to this company.
     bool CargarListaEmpleados(Conexion& bd);
+    /// Copies every employee (on leave and terminated ones included) into the slip L, replacing its
+    /// list: clones that share this company and carry their own parameters.
+    void PasarEmpleados(Liquidacion& L);
+    /// Fills Liquidaciones with every stored slip of the company: extraordinary slips first, then
+    /// by year, month and declaration number. False when a read fails.
+    bool LeerLiquidaciones(Conexion& bd);
+    /// Fills Liquidaciones with the stored slips of one period, the original first.
+    bool LeerLiquidacionesPeriodo(Conexion& bd, int Mes, int Anio);
+    /// Keeps in Liquidaciones only the last slip of each run of slips of the same year and month
+    /// (with the order of LeerLiquidaciones: the latest declaration of each period).
+    void MaximosOrdinales();
     QString NombreRubro() const { return QString(); }
     /// Legal name, CUIT, both addresses (street and number), postal code, town and business category.
     bool Validar() const;
 
 private:
+    bool LlenarLiquidaciones(Conexion& bd, const QString& sql);
+
     QString m_dptoLegal, m_pisoLegal, m_numeroLegal, m_calleLegal;
     QString m_nombreComercial;
     QString m_docuSocio2, m_socio2, m_docuSocio, m_socio;
