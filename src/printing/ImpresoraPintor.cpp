@@ -38,6 +38,7 @@ bool ImpresoraPintor::IniciarPagina()
                 m_error = QStringLiteral("No se pudo iniciar la impresión en \"%1\".").arg(Nombre());
             return false;
         }
+        m_error.clear();
         m_dispositivo = dispositivo;
         m_hayPaginasEnTrabajo = false;
     } else if (m_hayPaginasEnTrabajo && !NuevaPagina()) {
