@@ -8,7 +8,11 @@
 #include "shell/Principal.h"
 #include "support/Entorno.h"
 
+#include <QDialog>
 #include <QDir>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -29,6 +33,7 @@ private slots:
     void correoPorDefectoSinEscribirNada();
     void unaSolaInstanciaPorCarpeta();
     void instanciaCaidaNoBloquea();
+    void centrarEnElAreaCliente();
 };
 
 void TestArranque::initTestCase()
@@ -147,6 +152,32 @@ void TestArranque::instanciaCaidaNoBloquea()
     lock.close();
     InstanciaUnica nueva;
     QVERIFY(nueva.Tomar(carpeta.path()));
+}
+
+void TestArranque::centrarEnElAreaCliente()
+{
+    QMainWindow principal;
+    auto* area = new QMdiArea(&principal);
+    principal.setCentralWidget(area);
+    principal.resize(1000, 700);
+    principal.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&principal));
+
+    QMdiSubWindow* hija = area->addSubWindow(new QWidget);
+    hija->resize(400, 300);
+    hija->show();
+    CentrarFormulario(hija, &principal);
+    const QSize espacio = area->viewport()->size();
+    QCOMPARE(hija->pos(), QPoint((espacio.width() - 400) / 2, (espacio.height() - 300) / 2));
+
+    QDialog dialogo(&principal);
+    dialogo.resize(200, 100);
+    dialogo.show();
+    CentrarFormulario(&dialogo, &principal);
+    const QPoint centroArea = area->viewport()->mapToGlobal(area->viewport()->rect().center());
+    const QPoint centroDialogo = dialogo.frameGeometry().center();
+    QVERIFY(qAbs(centroArea.x() - centroDialogo.x()) <= 1);
+    QVERIFY(qAbs(centroArea.y() - centroDialogo.y()) <= 1);
 }
 
 QTEST_MAIN(TestArranque)
