@@ -1,16 +1,235 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmPadre.h"
 
-#include <QMdiArea>
+#include "AreaTrabajo.h"
+#include "CursorOcupado.h"
+#include "Dialogos.h"
+#include "MenuPrincipal.h"
+#include "Plataforma.h"
+#include "Principal.h"
+#include "RestauracionInteractiva.h"
+#include "frmAbout.h"
+#include "frmAyuda.h"
+#include "frmBackUp.h"
+#include "records/Global.h"
+
+#include <QComboBox>
+#include <QSignalBlocker>
+
+namespace {
+const QString ClaveUltimaEmpresa = QStringLiteral("ULTIMAEMPRESA");
+}
 
 frmPadre::frmPadre(Dialogos& dialogos, QWidget* parent)
     : QMainWindow(parent)
     , m_dialogos(dialogos)
+    , m_carpetaAyuda(frmAyuda::CarpetaPorDefecto())
 {
+    CursorOcupado ocupado;
     setObjectName(QStringLiteral("frmPadre"));
     setWindowTitle(QStringLiteral("Aplicativo de Aportes del Sindicato de Comercio de Velmar"));
-    m_area = new QMdiArea(this);
+    setWindowIcon(QIcon(IconoPrograma()));
+    m_area = new AreaTrabajo(this);
     m_area->setObjectName(QStringLiteral("areaMdi"));
     setCentralWidget(m_area);
+
+    CrearMenuPrincipal(*this);
+    m_cboEmpresas = CrearBarraPrincipal(*this);
+    connect(m_cboEmpresas, qOverload<int>(&QComboBox::currentIndexChanged), this, &frmPadre::EmpresaSeleccionada);
+
+    CargarEmpresas();
+    MostrarEmpresas();
+    RecordarUltimaEmpresa();
     resize(1024, 720);
+}
+
+frmPadre::~frmPadre() = default;
+
+QString frmPadre::TextoNoDisponible()
+{
+    return QStringLiteral("Esta función todavía no está disponible en esta versión.");
+}
+
+void frmPadre::CargarEmpresas()
+{
+    m_listaDeEmpresas = ListaEmpresas();
+    if (BaseDatos)
+        m_listaDeEmpresas.LeerEmpresas(*BaseDatos);
+    if (!m_empresaActual)
+        return;
+    // The object kept current must be one of the stored companies, never a company that is gone.
+    const QSharedPointer<Empresa> guardada = m_listaDeEmpresas.Item(m_empresaActual->CUIT());
+    if (!guardada || guardada->IdEmpresa() != m_empresaActual->IdEmpresa()) {
+        m_empresaActual.reset();
+        return;
+    }
+    m_empresaActual = guardada;
+    if (BaseDatos)
+        m_empresaActual->CargarListaEmpleados(*BaseDatos);
+}
+
+void frmPadre::MostrarEmpresas()
+{
+    const QSignalBlocker bloqueo(m_cboEmpresas);
+    m_cboEmpresas->clear();
+    for (const auto& empresa : m_listaDeEmpresas)
+        m_cboEmpresas->addItem(empresa->Nombre());
+    m_cboEmpresas->setCurrentIndex(-1);
+}
+
+void frmPadre::RecordarUltimaEmpresa()
+{
+    if (m_cboEmpresas->count() == 0)
+        return;
+    bool numero = false;
+    int posicion = LeerParametro(ClaveUltimaEmpresa, QStringLiteral("0")).trimmed().toInt(&numero);
+    if (!numero)
+        posicion = 0;
+    if (posicion >= 0 && posicion < m_cboEmpresas->count())
+        m_cboEmpresas->setCurrentIndex(posicion);
+}
+
+void frmPadre::EmpresaSeleccionada(int posicion)
+{
+    if (posicion < 0)
+        return;
+    CursorOcupado ocupado;
+    m_empresaActual = m_listaDeEmpresas.Item(posicion + 1);
+    if (m_empresaActual && BaseDatos)
+        m_empresaActual->CargarListaEmpleados(*BaseDatos);
+    GrabarParametro(ClaveUltimaEmpresa, QString::number(posicion));
+}
+
+void frmPadre::SiguienteEmpresa()
+{
+    const int cantidad = m_cboEmpresas->count();
+    if (cantidad == 0)
+        return;
+    int siguiente = qMax(m_cboEmpresas->currentIndex(), 0) + 1;
+    if (siguiente > cantidad - 1)
+        siguiente = 0;
+    m_cboEmpresas->setCurrentIndex(siguiente);
+}
+
+bool frmPadre::HayEmpresaActual()
+{
+    if (m_empresaActual)
+        return true;
+    m_dialogos.Mensaje(QStringLiteral("No hay ninguna empresa registrada."), QStringLiteral("CARGA DE DATOS"),
+                       Icono::Informacion);
+    return false;
+}
+
+void frmPadre::NoDisponible()
+{
+    m_dialogos.Mensaje(TextoNoDisponible(), QStringLiteral("INFORMACION"), Icono::Informacion);
+}
+
+// The company screen, the slip screens and the slip selection screen are added to the program
+// separately; until then their commands say so.
+void frmPadre::MantenimientoEmpresas()
+{
+    NoDisponible();
+}
+
+void frmPadre::NuevaBoletaNormal()
+{
+    if (!HayEmpresaActual())
+        return;
+    CursorOcupado ocupado;
+    NoDisponible();
+}
+
+void frmPadre::NuevaBoletaExtra()
+{
+    if (!HayEmpresaActual())
+        return;
+    CursorOcupado ocupado;
+    NoDisponible();
+}
+
+void frmPadre::ConsultarBoletas()
+{
+    if (!HayEmpresaActual())
+        return;
+    CursorOcupado ocupado;
+    NoDisponible();
+}
+
+void frmPadre::GenerarAPartirDeAnterior()
+{
+    if (!HayEmpresaActual())
+        return;
+    CursorOcupado ocupado;
+    NoDisponible();
+}
+
+void frmPadre::BorrarBoletas()
+{
+    if (!HayEmpresaActual())
+        return;
+    CursorOcupado ocupado;
+    NoDisponible();
+}
+
+void frmPadre::SeleccionarImpresora()
+{
+    NoDisponible();
+}
+
+void frmPadre::CopiaDeSeguridad()
+{
+    if (!BaseDatos)
+        return;
+    frmBackUp dialogo(m_dialogos, *BaseDatos, this);
+    dialogo.exec();
+}
+
+void frmPadre::RestaurarCopia()
+{
+    if (!BaseDatos)
+        return;
+    if (!RestaurarInteractivo(m_dialogos, *BaseDatos))
+        return;
+    m_empresaActual.reset(); // the restored data decide the companies: the user picks one again
+    CargarEmpresas();
+    MostrarEmpresas();
+    m_dialogos.Mensaje(QStringLiteral("Restauración de la base de datos terminada."), QStringLiteral("INFORMACION"),
+                       Icono::Informacion);
+}
+
+void frmPadre::Calculadora()
+{
+    IniciarCalculadora(); // a desktop without a calculator simply gets none
+}
+
+void frmPadre::BlockDeNotas()
+{
+    IniciarEditorTexto();
+}
+
+void frmPadre::AyudaDelSistema()
+{
+    if (!frmAyuda::Instalada(m_carpetaAyuda)) {
+        m_dialogos.Mensaje(QStringLiteral("El sistema de ayuda no se ha instalado correctamente."),
+                           QStringLiteral("AYUDA"), Icono::Critico);
+        return;
+    }
+    CursorOcupado ocupado;
+    if (!m_ayuda || m_ayuda->Carpeta() != m_carpetaAyuda) {
+        delete m_ayuda;
+        m_ayuda = new frmAyuda(m_carpetaAyuda, this);
+    }
+    m_ayuda->MostrarTema(frmAyuda::TemaPorDefecto());
+}
+
+void frmPadre::AcercaDe()
+{
+    frmAbout acerca(this);
+    acerca.exec();
+}
+
+void frmPadre::Salir()
+{
+    close();
 }

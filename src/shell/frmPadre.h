@@ -1,22 +1,80 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "records/Empresa.h"
+#include "records/ListaEmpresas.h"
+
 #include <QMainWindow>
+#include <QPointer>
+#include <QSharedPointer>
 
 class Dialogos;
+class QComboBox;
 class QMdiArea;
+class QToolButton;
+class frmAyuda;
 
-/// The main window: a multi-document frame that holds every screen of the program.
+/// The main window: a multi-document frame that holds every screen of the program. It owns the
+/// stored companies and the current company, on which every slip command works.
 class frmPadre : public QMainWindow
 {
     Q_OBJECT
 public:
     explicit frmPadre(Dialogos& dialogos, QWidget* parent = nullptr);
+    ~frmPadre() override;
 
     QMdiArea* Area() const { return m_area; }
     Dialogos& Servicio() const { return m_dialogos; }
 
+    /// Every stored company, in storage order; position p of the selector is item p + 1.
+    const ListaEmpresas& ListaDeEmpresas() const { return m_listaDeEmpresas; }
+    /// The company the slip commands work on; null until an entry of the selector is chosen.
+    QSharedPointer<Empresa> EmpresaActual() const { return m_empresaActual; }
+
+    /// Folder of the help pages (the pages carried in the program unless changed).
+    QString CarpetaAyuda() const { return m_carpetaAyuda; }
+    void setCarpetaAyuda(const QString& carpeta) { m_carpetaAyuda = carpeta; }
+
+    static QString TextoNoDisponible();
+
+public slots:
+    /// Re-reads every stored company. The current company stays current only while it is still
+    /// stored; one that is gone (deleted, or not in a restored database) is dropped.
+    void CargarEmpresas();
+    /// Refills the selector from ListaDeEmpresas, leaving no entry selected.
+    void MostrarEmpresas();
+    /// Selects the entry after the selected one, wrapping to the first ("Empresa" button).
+    void SiguienteEmpresa();
+
+    void MantenimientoEmpresas();
+    void NuevaBoletaNormal();
+    void NuevaBoletaExtra();
+    void ConsultarBoletas();
+    void GenerarAPartirDeAnterior();
+    void BorrarBoletas();
+
+    void SeleccionarImpresora();
+    void CopiaDeSeguridad();
+    void RestaurarCopia();
+    void Calculadora();
+    void BlockDeNotas();
+    void AyudaDelSistema();
+    void AcercaDe();
+    void Salir();
+
+private slots:
+    void EmpresaSeleccionada(int posicion);
+
 private:
+    void RecordarUltimaEmpresa();
+    bool HayEmpresaActual();
+    void NoDisponible();
+
     Dialogos& m_dialogos;
     QMdiArea* m_area = nullptr;
+    QComboBox* m_cboEmpresas = nullptr;
+    ListaEmpresas m_listaDeEmpresas;
+    QSharedPointer<Empresa> m_empresaActual;
+    QString m_carpetaAyuda;
+    QPointer<frmAyuda> m_ayuda;
 };

@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Emblema.h"
+
+#include <QFont>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QtMath>
+
+namespace {
+const QColor Azul(22, 58, 112);
+const QColor AzulClaro(58, 110, 180);
+const QColor Dorado(214, 168, 52);
+const QColor Crema(250, 246, 232);
+
+/// Writes texto along the upper arc of a circle of radio around centro, centred on the top.
+void TextoEnArco(QPainter& p, const QPointF& centro, qreal radio, const QString& texto, qreal arcoGrados)
+{
+    const QFontMetricsF medida(p.font());
+    const qreal paso = arcoGrados / qMax<qsizetype>(1, texto.size() - 1);
+    qreal angulo = -arcoGrados / 2;
+    for (const QChar c : texto) {
+        p.save();
+        p.translate(centro);
+        p.rotate(angulo);
+        p.translate(0, -radio);
+        p.drawText(QPointF(-medida.horizontalAdvance(c) / 2, medida.ascent() / 2.5), QString(c));
+        p.restore();
+        angulo += paso;
+    }
+}
+
+void DibujarFachada(QPainter& p, const QRectF& r)
+{
+    // Shop front: wall, window, door, and a striped awning with a scalloped edge.
+    const qreal w = r.width();
+    const QRectF pared(r.left() + w * 0.12, r.top() + r.height() * 0.38, w * 0.76, r.height() * 0.52);
+    p.setPen(QPen(Azul, w * 0.02));
+    p.setBrush(Crema);
+    p.drawRect(pared);
+    p.setBrush(AzulClaro.lighter(150));
+    p.drawRect(QRectF(pared.left() + w * 0.08, pared.top() + pared.height() * 0.22, w * 0.30, pared.height() * 0.42));
+    p.setBrush(Azul);
+    p.drawRect(QRectF(pared.right() - w * 0.28, pared.top() + pared.height() * 0.22, w * 0.18, pared.height() * 0.78));
+
+    const QRectF toldo(r.left() + w * 0.06, r.top() + r.height() * 0.16, w * 0.88, r.height() * 0.22);
+    const int franjas = 6;
+    const qreal ancho = toldo.width() / franjas;
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < franjas; ++i) {
+        QPainterPath franja;
+        const qreal x = toldo.left() + i * ancho;
+        franja.moveTo(x + ancho * 0.15, toldo.top());
+        franja.lineTo(x + ancho * 0.85, toldo.top());
+        franja.lineTo(x + ancho, toldo.bottom());
+        franja.arcTo(QRectF(x, toldo.bottom() - ancho / 2, ancho, ancho), 0, -180);
+        franja.closeSubpath();
+        p.setBrush(i % 2 ? Crema : Dorado);
+        p.drawPath(franja);
+    }
+    p.setPen(QPen(Azul, w * 0.02));
+    p.setBrush(Qt::NoBrush);
+    p.drawLine(QPointF(toldo.left() + ancho * 0.15, toldo.top()), QPointF(toldo.right() - ancho * 0.15, toldo.top()));
+}
+} // namespace
+
+void DibujarEmblema(QPainter& p, const QRectF& r)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const qreal lado = qMin(r.width(), r.height());
+    const QRectF c(r.center().x() - lado / 2, r.center().y() - lado / 2, lado, lado);
+    const QPointF centro = c.center();
+
+    // Ring and inner disc.
+    QRadialGradient anillo(centro, lado / 2);
+    anillo.setColorAt(0.0, AzulClaro);
+    anillo.setColorAt(1.0, Azul);
+    p.setPen(QPen(Dorado, lado * 0.018));
+    p.setBrush(anillo);
+    p.drawEllipse(c.adjusted(lado * 0.01, lado * 0.01, -lado * 0.01, -lado * 0.01));
+    const QRectF interior = c.adjusted(lado * 0.17, lado * 0.17, -lado * 0.17, -lado * 0.17);
+    p.setBrush(Crema);
+    p.setPen(QPen(Dorado, lado * 0.012));
+    p.drawEllipse(interior);
+
+    if (lado >= 48) {
+        QFont letra(QStringLiteral("Liberation Sans"));
+        letra.setBold(true);
+        letra.setPixelSize(qMax(6, int(lado * 0.075)));
+        p.setFont(letra);
+        p.setPen(Crema);
+        TextoEnArco(p, centro, lado * 0.415, QStringLiteral("EMPLEADOS DE COMERCIO"), 150);
+        p.save();
+        p.translate(centro);
+        p.rotate(180);
+        p.translate(-centro);
+        TextoEnArco(p, centro, lado * 0.385, QStringLiteral("· VELMAR ·"), -60);
+        p.restore();
+    }
+
+    // Shop front and name inside.
+    const QRectF dibujo(interior.left() + interior.width() * 0.14, interior.top() + interior.height() * 0.06,
+                        interior.width() * 0.72, interior.height() * 0.62);
+    DibujarFachada(p, dibujo);
+    QFont nombre(QStringLiteral("Liberation Sans"));
+    nombre.setBold(true);
+    nombre.setPixelSize(qMax(5, int(interior.height() * 0.2)));
+    p.setFont(nombre);
+    p.setPen(Azul);
+    p.drawText(QRectF(interior.left(), interior.top() + interior.height() * 0.66, interior.width(),
+                      interior.height() * 0.24),
+               Qt::AlignCenter, QStringLiteral("OBRIX"));
+    p.restore();
+}
+
+QPixmap ImagenEmblema(int lado)
+{
+    QPixmap imagen(lado, lado);
+    imagen.fill(Qt::transparent);
+    QPainter p(&imagen);
+    DibujarEmblema(p, QRectF(0, 0, lado, lado));
+    return imagen;
+}
+
+void DibujarFondo(QPainter& p, const QRectF& r)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient cielo(r.topLeft(), r.bottomLeft());
+    cielo.setColorAt(0.0, QColor(232, 238, 247));
+    cielo.setColorAt(1.0, QColor(188, 204, 228));
+    p.fillRect(r, cielo);
+
+    // Faint diagonal bands, like the paper of a deposit slip.
+    p.setPen(QPen(QColor(255, 255, 255, 60), 18));
+    for (qreal x = r.left() - r.height(); x < r.right(); x += 64)
+        p.drawLine(QPointF(x, r.bottom()), QPointF(x + r.height(), r.top()));
+
+    const qreal lado = qMin(r.width() * 0.42, r.height() * 0.55);
+    const QRectF emblema(r.center().x() - lado / 2, r.center().y() - lado * 0.62, lado, lado);
+    p.setOpacity(0.92);
+    DibujarEmblema(p, emblema);
+    p.setOpacity(1.0);
+
+    QFont titulo(QStringLiteral("Liberation Sans"));
+    titulo.setBold(true);
+    titulo.setPixelSize(qMax(12, int(lado * 0.085)));
+    p.setFont(titulo);
+    p.setPen(QColor(22, 58, 112));
+    const QRectF renglon(r.left(), emblema.bottom() + lado * 0.05, r.width(), lado * 0.12);
+    p.drawText(renglon, Qt::AlignCenter, QStringLiteral("Aplicativo de Aportes"));
+    QFont subtitulo = titulo;
+    subtitulo.setBold(false);
+    subtitulo.setPixelSize(qMax(10, int(lado * 0.05)));
+    p.setFont(subtitulo);
+    p.drawText(renglon.translated(0, lado * 0.11), Qt::AlignCenter,
+               QStringLiteral("Sindicato de Empleados de Comercio de Velmar"));
+    p.restore();
+}

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's menu tree, its toolbar and its company selector.
+#pragma once
+
+class QComboBox;
+class QPixmap;
+class frmPadre;
+
+/// Builds the menu bar of the main window, each entry connected to the window's command.
+void CrearMenuPrincipal(frmPadre& ventana);
+
+/// Builds the toolbar of eight buttons and the company selector ("Empresa" button and the
+/// drop-down cboEmpresas); returns the drop-down.
+QComboBox* CrearBarraPrincipal(frmPadre& ventana);
+
+/// The program's icon.
+QPixmap IconoPrograma();
