@@ -59,8 +59,9 @@ int main(int argc, char** argv)
         }
         tiempos.push_back(reloj.nsecsElapsed() / 1e6);
     }
+    const double primera = tiempos.front();
     std::sort(tiempos.begin(), tiempos.end());
     std::printf("bench_impresion: one slip page to PDF: first %.1f ms, median %.1f ms, worst %.1f ms (%d runs)\n",
-                tiempos.front() == tiempos.front() ? tiempos[0] : 0.0, tiempos[vueltas / 2], tiempos.back(), vueltas);
+                primera, tiempos[vueltas / 2], tiempos.back(), vueltas);
     return 0;
 }
