@@ -74,7 +74,8 @@ QByteArray ClienteSmtp::EncabezadoCodificado(const QString& valor)
 {
     if (EsAsciiImprimible(valor))
         return valor.toLatin1();
-    // Encoded words of at most 75 characters, never splitting a character's bytes.
+    // Encoded words short enough for "Subject: " and the word to fit in 78 characters, never
+    // splitting the bytes of one character.
     QByteArray salida;
     QByteArray trozo;
     auto cerrar = [&]() {
@@ -88,7 +89,7 @@ QByteArray ClienteSmtp::EncabezadoCodificado(const QString& valor)
     const QList<uint> puntos = valor.toUcs4();
     for (uint c : puntos) {
         const QByteArray bytes = QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1).toUtf8();
-        if (trozo.size() + bytes.size() > 45)
+        if (trozo.size() + bytes.size() > 39)
             cerrar();
         trozo += bytes;
     }
