@@ -52,6 +52,33 @@ QString Dominio(const QString& direccion)
     return dominio.isEmpty() ? QStringLiteral("localhost") : dominio;
 }
 
+/// The bare address of "Name <address>" or of a plain address.
+QString Direccion(const QString& texto)
+{
+    const int abre = int(texto.lastIndexOf(QLatin1Char('<')));
+    const int cierra = int(texto.lastIndexOf(QLatin1Char('>')));
+    return abre >= 0 && cierra > abre ? texto.mid(abre + 1, cierra - abre - 1).trimmed() : texto.trimmed();
+}
+
+/// An address header: a display name outside ASCII goes as encoded words, the address as it is.
+QByteArray EncabezadoDireccion(const QString& texto)
+{
+    const QString direccion = Direccion(texto);
+    const int abre = int(texto.lastIndexOf(QLatin1Char('<')));
+    QString nombre = abre > 0 ? texto.left(abre).trimmed() : QString();
+    if (nombre.size() >= 2 && nombre.startsWith(QLatin1Char('"')) && nombre.endsWith(QLatin1Char('"')))
+        nombre = nombre.mid(1, nombre.size() - 2);
+    if (nombre.isEmpty())
+        return direccion.toUtf8();
+    if (EsAsciiImprimible(nombre)) {
+        // Quoted, so that a comma or a dot in a business name is not read as address syntax.
+        QString citado = nombre;
+        citado.replace(QLatin1Char('\\'), QStringLiteral("\\\\")).replace(QLatin1Char('"'), QStringLiteral("\\\""));
+        return '"' + citado.toLatin1() + "\" <" + direccion.toUtf8() + ">";
+    }
+    return ClienteSmtp::EncabezadoCodificado(nombre) + " <" + direccion.toUtf8() + ">";
+}
+
 // One encoded character of quoted-printable: "=XX".
 QByteArray Escapado(uchar c)
 {
@@ -140,10 +167,10 @@ QByteArray ClienteSmtp::ArmarMensaje(const QString& remitente, const QString& de
     const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
     QByteArray m;
     m += "Date: " + fecha.toString(Qt::RFC2822Date).toLatin1() + Crlf;
-    m += "From: " + remitente.toUtf8() + Crlf;
-    m += "To: " + destinatario.toUtf8() + Crlf;
+    m += "From: " + EncabezadoDireccion(remitente) + Crlf;
+    m += "To: " + EncabezadoDireccion(destinatario) + Crlf;
     m += "Subject: " + EncabezadoCodificado(asunto) + Crlf;
-    m += "Message-ID: <" + id.toLatin1() + "@" + Dominio(remitente).toUtf8() + ">" + Crlf;
+    m += "Message-ID: <" + id.toLatin1() + "@" + Dominio(Direccion(remitente)).toUtf8() + ">" + Crlf;
     m += "MIME-Version: 1.0" + Crlf;
     m += "Content-Type: text/plain; charset=UTF-8" + Crlf;
     m += "Content-Transfer-Encoding: quoted-printable" + Crlf;
@@ -175,8 +202,8 @@ bool ClienteSmtp::Enviar(const QString& destinatario, const QString& asunto, con
     if (saludo.isEmpty())
         saludo = QStringLiteral("localhost");
     const QByteArray url = QStringLiteral("%1://%2:%3/%4").arg(esquema, anfitrion).arg(m_puerto).arg(saludo).toUtf8();
-    const QByteArray desde = "<" + m_remitente.trimmed().toUtf8() + ">";
-    const QByteArray para = "<" + destinatario.trimmed().toUtf8() + ">";
+    const QByteArray desde = "<" + Direccion(m_remitente).toUtf8() + ">";
+    const QByteArray para = "<" + Direccion(destinatario).toUtf8() + ">";
     const QByteArray usuario = m_usuario.toUtf8();
     const QByteArray clave = m_clave.toUtf8();
     Lectura lectura;

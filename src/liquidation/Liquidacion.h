@@ -130,7 +130,7 @@ public:
     bool Leer(Conexion& bd, qint64 id);
     /// Inserts the slip while Nueva, else rewrites the stored slip IdLiquidacion, all in one
     /// transaction: on failure nothing of this save remains, the slip keeps Nueva and
-    /// IdLiquidacion, and the save can be repeated.
+    /// IdLiquidacion, and the save can be repeated. Call it outside any open transaction.
     bool Grabar(Conexion& bd);
     /// The company's other stored slips of the same month and year (ordinary and extraordinary);
     /// -1 when the query fails.

@@ -78,7 +78,7 @@ QString Liquidacion::TextoEnvio() const
         emp.DocuSocio2(),
         emp.Email(),
         emp.CodRubro(),
-        FormatoFecha(emp.FechaInicio()),
+        m_empresa ? FormatoFecha(emp.FechaInicio()) : QString(),
         DosDigitos(m_mes) + QLatin1Char('/') + QString::number(m_anio),
         QString::number(CantEmpleados()),
         QString::number(CantAfiliados()),

@@ -44,13 +44,19 @@ void DeclaracionJurada::GrabarArchivoDDJJ(const Liquidacion& liq, Dialogos& dial
 void DeclaracionJurada::EnviarDDJJ(const Liquidacion& liq, Dialogos& dialogos)
 {
     QString resultado;
+    const bool directo = CorreoDirectoConfigurado();
     {
         CursorOcupado ocupado;
         resultado = EnviarCorreo(dialogos, CorreoEnvio, liq.Subject(), liq.TextoEnvio(), true);
     }
-    if (resultado.isEmpty())
+    if (resultado.isEmpty() && directo)
         dialogos.Mensaje(QStringLiteral("Información enviada por correo electrónico."), QStringLiteral("ENVIO DE DATOS"),
                          Icono::Informacion);
+    else if (resultado.isEmpty())
+        // Without a mail server the message only waits in the mail program: say so, not "sent".
+        dialogos.Mensaje(QStringLiteral("El mensaje quedó listo en su programa de correo electrónico. "
+                                        "Envíelo desde allí."),
+                         QStringLiteral("ENVIO DE DATOS"), Icono::Informacion);
     else
         dialogos.Mensaje(QStringLiteral("No se pudo enviar correo electrónico.\r\n") + resultado,
                          QStringLiteral("ENVIO DE DATOS"), Icono::Critico);

@@ -79,6 +79,11 @@ QString PorServidor(Dialogos& dialogos, const QString& servidor, const QString& 
 
 } // namespace
 
+bool CorreoDirectoConfigurado()
+{
+    return !LeerParametro(QLatin1String(ClaveSmtpServidor)).trimmed().isEmpty();
+}
+
 void OlvidarClaveCorreo()
 {
     ClaveRecordada.clear();

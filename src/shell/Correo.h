@@ -24,5 +24,8 @@ inline const char* const ClaveSmtpRemitente = "SMTPREMITENTE";
 QString EnviarCorreo(Dialogos& dialogos, const QString& destinatario = QString(), const QString& asunto = QString(),
                      const QString& texto = QString(), bool sinVentana = false);
 
+/// True when an SMTP server is configured, so that sending without a window really sends.
+bool CorreoDirectoConfigurado();
+
 /// Forgets the mail server password kept for this run, so that the next send asks for it again.
 void OlvidarClaveCorreo();

@@ -125,6 +125,7 @@ void TestCorreo::init()
 
 void TestCorreo::enviaAlServidor()
 {
+    GrabarParametro(QLatin1String(ClaveSmtpRemitente), QStringLiteral("Almacén Núñez <empleador@talvo.example>"));
     DialogosPrueba dialogos;
     const QString asunto =
         QStringLiteral("DDJJ de Núñez – período marzo de 2014, declaración jurada complementaria número 1");
@@ -139,6 +140,7 @@ void TestCorreo::enviaAlServidor()
     QCOMPARE(m.value("rcpt_tos").toArray(), QJsonArray{Destino});
     QCOMPARE(m.value("mail_from").toString(), QStringLiteral("empleador@talvo.example"));
     QCOMPARE(m.value("to").toString(), Destino);
+    QCOMPARE(m.value("from").toString(), QStringLiteral("Almacén Núñez <empleador@talvo.example>"));
     QCOMPARE(m.value("subject").toString(), asunto);
     QCOMPARE(m.value("body").toString(), texto); // CR LF line ends kept
     QCOMPARE(m.value("content_type").toString(), QStringLiteral("text/plain"));
