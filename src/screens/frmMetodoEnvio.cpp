@@ -28,7 +28,8 @@ frmMetodoEnvio::frmMetodoEnvio(QWidget* parent)
         m_opciones[i] = new QRadioButton(textos[i], grupo);
         m_opciones[i]->setObjectName(QStringLiteral("optMetodo%1").arg(i));
         opciones->addWidget(m_opciones[i]);
-        connect(m_opciones[i], &QRadioButton::clicked, this, &frmMetodoEnvio::TomarMetodo);
+        // Followed on every change, by click or by arrow keys.
+        connect(m_opciones[i], &QRadioButton::toggled, this, &frmMetodoEnvio::TomarMetodo);
     }
     // Writing the file is offered first: it is what the union asks for on every slip.
     m_opciones[0]->setChecked(true);
