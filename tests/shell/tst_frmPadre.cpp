@@ -320,12 +320,10 @@ void TestFrmPadre::compactarNuncaDisponible()
     QVERIFY(!compactar->isEnabled());
     compactar->trigger();
     ventana.findChild<QToolButton*>(QStringLiteral("cmdEmpresa"))->click();
-    ventana.SeleccionarImpresora();
     ventana.CargarEmpresas();
     ventana.MostrarEmpresas();
     QVERIFY(!compactar->isEnabled());
-    QCOMPARE(dialogos.llamadas.size(), 1); // only the printer command spoke
-    QCOMPARE(dialogos.Ultima().texto, frmPadre::TextoNoDisponible());
+    QVERIFY(dialogos.llamadas.isEmpty());
 }
 
 void TestFrmPadre::acercaDe()
