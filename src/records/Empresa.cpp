@@ -196,20 +196,17 @@ void Empresa::MaximosOrdinales()
 {
     // Only year and month are compared: when the last extraordinary slip and the first ordinary
     // one share a period, the extraordinary one is dropped too.
-    auto copia = QSharedPointer<::Liquidaciones>::create();
-    const ::Liquidaciones& original = Liquidaciones();
-    for (int i = 1; i <= original.Count(); ++i) {
-        const auto liq = original.Item(i);
-        copia->Add(liq, QString::number(liq->IdLiquidacion()));
-    }
+    ::Liquidaciones copia = Liquidaciones();
     QList<int> repetidas;
-    for (int i = 1; i < copia->Count(); ++i) {
-        const auto a = copia->Item(i);
-        const auto b = copia->Item(i + 1);
+    for (int i = 1; i < copia.Count(); ++i) {
+        const auto a = copia.Item(i);
+        const auto b = copia.Item(i + 1);
         if (a->Anio() == b->Anio() && a->Mes() == b->Mes())
             repetidas.append(i);
     }
     for (int k = int(repetidas.size()) - 1; k >= 0; --k)
-        copia->Remove(repetidas.at(k));
-    m_liquidaciones = copia;
+        copia.Remove(repetidas.at(k));
+    // The filtered copy takes the collection's place in the same object, so that references
+    // screens hold to Liquidaciones() stay valid.
+    Liquidaciones() = copia;
 }

@@ -349,6 +349,7 @@ void TestAlmacenLiquidacion::leerLiquidacionesYMaximosOrdinales()
 
     f.emp->MaximosOrdinales();
     Liquidaciones& maximos = f.emp->Liquidaciones();
+    QCOMPARE(&maximos, &lista);
     QCOMPARE(maximos.Count(), 3);
     QVERIFY(maximos.Item(1)->Extraordinaria());
     QCOMPARE(maximos.Item(2)->Mes(), 3);
