@@ -7,7 +7,9 @@
 #include "records/Empleado.h"
 #include "records/Empresa.h"
 #include "records/Global.h"
+#include "records/Consulta.h"
 #include "records/ListaEmpleados.h"
+#include "support/BasePrueba.h"
 
 #include <QSharedPointer>
 
@@ -79,3 +81,53 @@ inline QSharedPointer<Liquidacion> LiquidacionPrueba(const QSharedPointer<Empres
     emp->PasarEmpleados(*liq);
     return liq;
 }
+
+/// A stored company with three stored employees: Pérez (member, category 1), O'Brien
+/// (terminated 15/03/2014, category 120) and Gómez (member, on leave).
+struct BaseConEmpleados
+{
+    BasePrueba base;
+    QSharedPointer<Empresa> emp;
+    QList<QSharedPointer<Empleado>> empleados;
+
+    BaseConEmpleados()
+    {
+        // The file's parameters (2, 2, 2) were just loaded; these make the amounts easy to follow.
+        ParamPorcentajeDos = 2;
+        ParamPorcentajeFcm = 2;
+        ParamImporteCta = 150;
+        emp = EmpresaPrueba(&base.bd());
+        if (!emp)
+            return;
+        const QList<QSharedPointer<Empleado>> lista = {
+            EmpleadoPrueba(emp, "20-12345678-6", "Pérez, Juan", 10000, true),
+            EmpleadoPrueba(emp, "27-12345678-0", "O'Brien, Ana", 5000, false, QDate(2014, 3, 15)),
+            EmpleadoPrueba(emp, "20-00000001-9", "Gómez, Luis", 8000, true, FechaSinBaja(), 2),
+        };
+        lista[0]->setCategoria(1);
+        lista[1]->setCategoria(120);
+        for (const auto& e : lista) {
+            if (!AltaEmpleado(base.bd(), e))
+                return;
+            empleados.append(e);
+        }
+    }
+    bool Valida() const { return base.Valida() && emp && empleados.size() == 3; }
+    qint64 Contar(const QString& sql) { return base.Contar(sql); }
+    QVariant Valor(const QString& sql) { return base.bd().ValorEscalar(sql); }
+    /// Everything a save may touch, to compare before and after.
+    QString Huella()
+    {
+        QString h;
+        for (const char* sql : {"select id, idmatriz, mes, anio, pagado2, version, numerador from liquidaciones order by id",
+                                "select id, idliquidacion, idempleado, ayn from liquidaciones_empl order by id",
+                                "select id, bajainformada from empleados order by id"}) {
+            Consulta c = base.bd().AbrirConsulta(QString::fromLatin1(sql));
+            for (; !c.Fin(); c.Siguiente())
+                for (int i = 0; i < 7 && c.Campo(i).isValid(); ++i)
+                    h += c.Campo(i).toString() + QLatin1Char('|');
+            h += QLatin1Char('\n');
+        }
+        return h;
+    }
+};

@@ -1,63 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Stored slips: header and employee snapshot, numbering, the company's slip lists, and a failed
-// save that leaves the file exactly as it was.
+// Stored slips: header and employee snapshot, the two-decimal rule, and a failed save that leaves
+// the file exactly as it was.
 #include "DatosLiquidacion.h"
 #include "records/Consulta.h"
-#include "records/Liquidaciones.h"
 #include "support/BasePrueba.h"
 
 #include <QSignalSpy>
 #include <QTest>
 
-namespace {
-struct Fixture
-{
-    BasePrueba base;
-    QSharedPointer<Empresa> emp;
-    QList<QSharedPointer<Empleado>> empleados;
-
-    Fixture()
-    {
-        // The file's parameters (2, 2, 2) were just loaded; these make the amounts easy to follow.
-        ParamPorcentajeDos = 2;
-        ParamPorcentajeFcm = 2;
-        ParamImporteCta = 150;
-        emp = EmpresaPrueba(&base.bd());
-        if (!emp)
-            return;
-        const QList<QSharedPointer<Empleado>> lista = {
-            EmpleadoPrueba(emp, "20-12345678-6", "Pérez, Juan", 10000, true),
-            EmpleadoPrueba(emp, "27-12345678-0", "O'Brien, Ana", 5000, false, QDate(2014, 3, 15)),
-            EmpleadoPrueba(emp, "20-00000001-9", "Gómez, Luis", 8000, true, FechaSinBaja(), 2),
-        };
-        lista[0]->setCategoria(1);
-        lista[1]->setCategoria(120);
-        for (const auto& e : lista) {
-            if (!AltaEmpleado(base.bd(), e))
-                return;
-            empleados.append(e);
-        }
-    }
-    bool Valida() const { return base.Valida() && emp && empleados.size() == 3; }
-    qint64 Contar(const QString& sql) { return base.Contar(sql); }
-    QVariant Valor(const QString& sql) { return base.bd().ValorEscalar(sql); }
-    /// Everything a save may touch, to compare before and after.
-    QString Huella()
-    {
-        QString h;
-        for (const char* sql : {"select id, idmatriz, mes, anio, pagado2, version, numerador from liquidaciones order by id",
-                                "select id, idliquidacion, idempleado, ayn from liquidaciones_empl order by id",
-                                "select id, bajainformada from empleados order by id"}) {
-            Consulta c = base.bd().AbrirConsulta(QString::fromLatin1(sql));
-            for (; !c.Fin(); c.Siguiente())
-                for (int i = 0; i < 7 && c.Campo(i).isValid(); ++i)
-                    h += c.Campo(i).toString() + QLatin1Char('|');
-            h += QLatin1Char('\n');
-        }
-        return h;
-    }
-};
-} // namespace
 
 class TestAlmacenLiquidacion : public QObject
 {
@@ -69,12 +19,6 @@ private slots:
     void leerInexistenteNoCambiaNada();
     void instantaneaSobreviveAlMaestro();
     void bajaInformada();
-    void numeradorDeExtraordinarias();
-    void cantidadHermanas();
-    void leerLiquidacionesYMaximosOrdinales();
-    void maximosOrdinalesMezclaExtraordinaria();
-    void leerLiquidacionesPeriodo();
-    void pasarEmpleados();
     void grabarFallidoNoDejaNada();
     void regrabarFallidoConservaLoGuardado();
     void regrabarBoletaBorradaFalla();
@@ -82,7 +26,7 @@ private slots:
 
 void TestAlmacenLiquidacion::grabarNuevaYRegrabar()
 {
-    Fixture f;
+    BaseConEmpleados f;
     QVERIFY(f.Valida());
     auto otra = EmpresaPrueba(&f.base.bd(), "30-11111111-1");
     QVERIFY(LiquidacionPrueba(otra, 3, 2014)->Grabar(f.base.bd()));
@@ -115,7 +59,7 @@ void TestAlmacenLiquidacion::grabarNuevaYRegrabar()
 
 void TestAlmacenLiquidacion::leerDevuelveLoGrabado()
 {
-    Fixture f;
+    BaseConEmpleados f;
     QVERIFY(f.Valida());
     auto liq = LiquidacionPrueba(f.emp, 6, 2014, 1);
     liq->setPagado2(150.5);
@@ -200,7 +144,7 @@ void TestAlmacenLiquidacion::leerDevuelveLoGrabado()
 
 void TestAlmacenLiquidacion::coeficienteConDosDecimales()
 {
-    Fixture f;
+    BaseConEmpleados f;
     QVERIFY(f.Valida());
     auto liq = LiquidacionPrueba(f.emp, 3, 2014);
     liq->setCoeficiente(2.3456);
@@ -216,7 +160,7 @@ void TestAlmacenLiquidacion::coeficienteConDosDecimales()
 
 void TestAlmacenLiquidacion::leerInexistenteNoCambiaNada()
 {
-    Fixture f;
+    BaseConEmpleados f;
     QVERIFY(f.Valida());
     auto liq = LiquidacionPrueba(f.emp, 3, 2014);
     QVERIFY(!liq->Leer(f.base.bd(), 4242));
@@ -229,7 +173,7 @@ void TestAlmacenLiquidacion::leerInexistenteNoCambiaNada()
 
 void TestAlmacenLiquidacion::instantaneaSobreviveAlMaestro()
 {
-    Fixture f;
+    BaseConEmpleados f;
     QVERIFY(f.Valida());
     auto liq = LiquidacionPrueba(f.emp, 3, 2014);
     QVERIFY(liq->Grabar(f.base.bd()));
@@ -259,7 +203,7 @@ void TestAlmacenLiquidacion::instantaneaSobreviveAlMaestro()
 
 void TestAlmacenLiquidacion::bajaInformada()
 {
-    Fixture f;
+    BaseConEmpleados f;
     QVERIFY(f.Valida());
     QVERIFY(f.base.bd().Ejecutar(QStringLiteral("update empleados set bajainformada = 1")));
     auto liq = LiquidacionPrueba(f.emp, 3, 2014);
@@ -276,139 +220,9 @@ void TestAlmacenLiquidacion::bajaInformada()
     QVERIFY(!f.empleados.at(0)->PuedeEliminarse(f.base.bd()));
 }
 
-void TestAlmacenLiquidacion::numeradorDeExtraordinarias()
-{
-    Fixture f;
-    QVERIFY(f.Valida());
-    auto ordinaria = LiquidacionPrueba(f.emp, 3, 2014);
-    QCOMPARE(ordinaria->Numerador(f.base.bd()), 0);
-    QVERIFY(ordinaria->Grabar(f.base.bd()));
-    auto primera = LiquidacionPrueba(f.emp, 3, 2014, 0, true);
-    QCOMPARE(primera->Numerador(f.base.bd()), 1);
-    QVERIFY(primera->Grabar(f.base.bd()));
-    auto segunda = LiquidacionPrueba(f.emp, 5, 2014, 0, true);
-    QVERIFY(segunda->Grabar(f.base.bd()));
-    // Another company's extraordinary slips have numbers of their own.
-    auto otra = EmpresaPrueba(&f.base.bd(), "30-11111111-1");
-    auto deOtra = LiquidacionPrueba(otra, 3, 2014, 0, true);
-    QVERIFY(deOtra->Grabar(f.base.bd()));
-
-    auto numero = [&](const QSharedPointer<Liquidacion>& l) {
-        return f.Valor(QStringLiteral("select numerador from liquidaciones where id = %1").arg(l->IdLiquidacion()))
-            .toInt();
-    };
-    QCOMPARE(numero(ordinaria), 0);
-    QCOMPARE(numero(primera), 1);
-    QCOMPARE(numero(segunda), 2);
-    QCOMPARE(numero(deOtra), 1);
-    // Saving a stored one again keeps its number; reading it gives it back.
-    primera->setPagadoReq(10);
-    QVERIFY(primera->Grabar(f.base.bd()));
-    QCOMPARE(numero(primera), 1);
-    Liquidacion leida;
-    QVERIFY(leida.Leer(f.base.bd(), segunda->IdLiquidacion()));
-    QVERIFY(leida.Extraordinaria());
-    QCOMPARE(leida.Numerador(f.base.bd()), 2);
-    QCOMPARE(LiquidacionPrueba(f.emp, 7, 2014, 0, true)->Numerador(f.base.bd()), 3);
-}
-
-void TestAlmacenLiquidacion::cantidadHermanas()
-{
-    Fixture f;
-    QVERIFY(f.Valida());
-    auto ordinaria = LiquidacionPrueba(f.emp, 3, 2014);
-    QCOMPARE(ordinaria->CantidadHermanas(f.base.bd()), 0);
-    QVERIFY(ordinaria->Grabar(f.base.bd()));
-    QVERIFY(LiquidacionPrueba(f.emp, 3, 2014, 0, true)->Grabar(f.base.bd()));
-    QVERIFY(LiquidacionPrueba(f.emp, 3, 2013)->Grabar(f.base.bd()));
-    QVERIFY(LiquidacionPrueba(EmpresaPrueba(&f.base.bd(), "30-11111111-1"), 3, 2014)->Grabar(f.base.bd()));
-    QCOMPARE(LiquidacionPrueba(f.emp, 3, 2014)->CantidadHermanas(f.base.bd()), 2);
-    QCOMPARE(ordinaria->CantidadHermanas(f.base.bd()), 1);
-}
-
-void TestAlmacenLiquidacion::leerLiquidacionesYMaximosOrdinales()
-{
-    Fixture f;
-    QVERIFY(f.Valida());
-    // Stored out of order on purpose.
-    const QList<QPair<int, int>> guardadas = {{4, 0}, {3, 2}, {3, 0}, {3, 1}};
-    for (const auto& par : guardadas)
-        QVERIFY(LiquidacionPrueba(f.emp, par.first, 2014, par.second)->Grabar(f.base.bd()));
-    QVERIFY(LiquidacionPrueba(f.emp, 1, 2015, 0, true)->Grabar(f.base.bd()));
-    QVERIFY(f.emp->LeerLiquidaciones(f.base.bd()));
-    Liquidaciones& lista = f.emp->Liquidaciones();
-    QCOMPARE(lista.Count(), 5);
-    QVERIFY(lista.Item(1)->Extraordinaria());
-    const QList<QPair<int, int>> esperadas = {{3, 0}, {3, 1}, {3, 2}, {4, 0}};
-    for (int i = 0; i < esperadas.size(); ++i) {
-        QCOMPARE(lista.Item(i + 2)->Mes(), esperadas[i].first);
-        QCOMPARE(lista.Item(i + 2)->Ordinal(), esperadas[i].second);
-    }
-    const auto porClave = lista.Item(QString::number(lista.Item(3)->IdLiquidacion()));
-    QCOMPARE(porClave, lista.Item(3));
-
-    f.emp->MaximosOrdinales();
-    Liquidaciones& maximos = f.emp->Liquidaciones();
-    QCOMPARE(&maximos, &lista);
-    QCOMPARE(maximos.Count(), 3);
-    QVERIFY(maximos.Item(1)->Extraordinaria());
-    QCOMPARE(maximos.Item(2)->Mes(), 3);
-    QCOMPARE(maximos.Item(2)->Ordinal(), 2);
-    QCOMPARE(maximos.Item(3)->Mes(), 4);
-    QCOMPARE(maximos.Item(3)->Ordinal(), 0);
-}
-
-void TestAlmacenLiquidacion::maximosOrdinalesMezclaExtraordinaria()
-{
-    // Only year and month are compared: an extraordinary slip right before an ordinary one of the
-    // same period is dropped as well.
-    Fixture f;
-    QVERIFY(f.Valida());
-    QVERIFY(LiquidacionPrueba(f.emp, 3, 2014, 0, true)->Grabar(f.base.bd()));
-    QVERIFY(LiquidacionPrueba(f.emp, 3, 2014, 0)->Grabar(f.base.bd()));
-    QVERIFY(f.emp->LeerLiquidaciones(f.base.bd()));
-    f.emp->MaximosOrdinales();
-    QCOMPARE(f.emp->Liquidaciones().Count(), 1);
-    QVERIFY(!f.emp->Liquidaciones().Item(1)->Extraordinaria());
-}
-
-void TestAlmacenLiquidacion::leerLiquidacionesPeriodo()
-{
-    Fixture f;
-    QVERIFY(f.Valida());
-    QVERIFY(LiquidacionPrueba(f.emp, 3, 2014, 1)->Grabar(f.base.bd()));
-    QVERIFY(LiquidacionPrueba(f.emp, 4, 2014, 0)->Grabar(f.base.bd()));
-    QVERIFY(LiquidacionPrueba(f.emp, 3, 2014, 0)->Grabar(f.base.bd()));
-    QVERIFY(LiquidacionPrueba(f.emp, 3, 2015, 0)->Grabar(f.base.bd()));
-    QVERIFY(f.emp->LeerLiquidacionesPeriodo(f.base.bd(), 3, 2014));
-    QCOMPARE(f.emp->Liquidaciones().Count(), 2);
-    QCOMPARE(f.emp->Liquidaciones().Item(1)->Ordinal(), 0);
-    QCOMPARE(f.emp->Liquidaciones().Item(2)->Ordinal(), 1);
-    QVERIFY(f.emp->LeerLiquidacionesPeriodo(f.base.bd(), 8, 2014));
-    QCOMPARE(f.emp->Liquidaciones().Count(), 0);
-}
-
-void TestAlmacenLiquidacion::pasarEmpleados()
-{
-    Fixture f;
-    QVERIFY(f.Valida());
-    Liquidacion liq;
-    liq.ListaEmpleadosLiquidacion().Add(EmpleadoPrueba(f.emp, "X", "Previo", 1), "X");
-    f.emp->PasarEmpleados(liq);
-    const ListaEmpleados& lista = liq.ListaEmpleadosLiquidacion();
-    QCOMPARE(lista.Count(), 3); // the terminated one and the one on leave included, the previous gone
-    for (int i = 1; i <= 3; ++i) {
-        QVERIFY(lista.Item(i) != f.empleados.at(i - 1));
-        QCOMPARE(lista.Item(i)->CUIL(), f.empleados.at(i - 1)->CUIL());
-        QCOMPARE(lista.Item(i)->Empresa(), f.emp);
-    }
-    lista.Item(1)->setHaberes(1);
-    QCOMPARE(f.empleados.at(0)->Haberes(), 10000.0);
-}
-
 void TestAlmacenLiquidacion::grabarFallidoNoDejaNada()
 {
-    Fixture f;
+    BaseConEmpleados f;
     QVERIFY(f.Valida());
     QVERIFY(f.base.bd().Ejecutar(QStringLiteral("update empleados set bajainformada = 1")));
     QVERIFY(LiquidacionPrueba(f.emp, 2, 2014)->Grabar(f.base.bd()));
@@ -435,7 +249,7 @@ void TestAlmacenLiquidacion::grabarFallidoNoDejaNada()
 
 void TestAlmacenLiquidacion::regrabarFallidoConservaLoGuardado()
 {
-    Fixture f;
+    BaseConEmpleados f;
     QVERIFY(f.Valida());
     auto liq = LiquidacionPrueba(f.emp, 3, 2014, 0, true);
     liq->setPagado2(100);
@@ -454,7 +268,7 @@ void TestAlmacenLiquidacion::regrabarFallidoConservaLoGuardado()
 
 void TestAlmacenLiquidacion::regrabarBoletaBorradaFalla()
 {
-    Fixture f;
+    BaseConEmpleados f;
     QVERIFY(f.Valida());
     auto liq = LiquidacionPrueba(f.emp, 3, 2014);
     QVERIFY(liq->Grabar(f.base.bd()));
