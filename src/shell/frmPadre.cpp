@@ -11,6 +11,7 @@
 #include "frmAbout.h"
 #include "frmAyuda.h"
 #include "frmBackUp.h"
+#include "frmSelImpr.h"
 #include "records/Global.h"
 
 #include <QComboBox>
@@ -174,7 +175,8 @@ void frmPadre::BorrarBoletas()
 
 void frmPadre::SeleccionarImpresora()
 {
-    NoDisponible();
+    frmSelImpr pantalla(m_dialogos, this);
+    pantalla.exec();
 }
 
 void frmPadre::CopiaDeSeguridad()
