@@ -36,6 +36,17 @@ size_t LeerMensaje(char* destino, size_t tamano, size_t cantidad, void* usuario)
     return size_t(n);
 }
 
+/// Keeps the server's last refusal (4xx or 5xx answer), so that it can be reported in its own words.
+int AnotarRespuesta(CURL*, curl_infotype tipo, char* datos, size_t tamano, void* usuario)
+{
+    if (tipo == CURLINFO_HEADER_IN) {
+        const QByteArray linea = QByteArray(datos, qsizetype(tamano)).trimmed();
+        if (linea.startsWith('4') || linea.startsWith('5'))
+            *static_cast<QByteArray*>(usuario) = linea;
+    }
+    return 0;
+}
+
 bool EsAsciiImprimible(const QString& texto)
 {
     for (QChar c : texto) {
@@ -227,16 +238,18 @@ bool ClienteSmtp::Enviar(const QString& destinatario, const QString& asunto, con
     curl_easy_setopt(curl, CURLOPT_READFUNCTION, LeerMensaje);
     curl_easy_setopt(curl, CURLOPT_READDATA, &lectura);
     curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
+    QByteArray respuesta;
+    curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, AnotarRespuesta);
+    curl_easy_setopt(curl, CURLOPT_DEBUGDATA, &respuesta);
+    curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);
 
     const CURLcode resultado = curl_easy_perform(curl);
     if (resultado != CURLE_OK) {
         m_ultimoCodigo = int(resultado);
         m_ultimoError = error[0] ? QString::fromUtf8(error).trimmed()
                                  : QString::fromUtf8(curl_easy_strerror(resultado));
-        long respuesta = 0;
-        curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &respuesta);
-        if (respuesta > 0 && !m_ultimoError.contains(QString::number(respuesta)))
-            m_ultimoError += QStringLiteral(" (respuesta del servidor: %1)").arg(respuesta);
+        if (!respuesta.isEmpty())
+            m_ultimoError += QStringLiteral(" (respuesta del servidor: %1)").arg(QString::fromUtf8(respuesta));
     }
     curl_slist_free_all(destinatarios);
     curl_easy_cleanup(curl);

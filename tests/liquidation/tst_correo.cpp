@@ -14,6 +14,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -105,6 +106,7 @@ private slots:
     void claveErradaSeVuelveAPedir();
     void claveCancelada();
     void faltaRemitente();
+    void starttlsVerificaElCertificado();
 
 private:
     std::unique_ptr<ServidorSmtp> m_servidor;
@@ -241,6 +243,25 @@ void TestCorreo::faltaRemitente()
     const QString resultado = EnviarCorreo(dialogos, Destino, "uno", "texto", true);
     QVERIFY2(resultado.startsWith(QStringLiteral("Error No: -1\r\nDescripción: ")), qPrintable(resultado));
     QVERIFY(resultado.contains(QLatin1String(ClaveSmtpRemitente)));
+}
+
+void TestCorreo::starttlsVerificaElCertificado()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("openssl")).isEmpty())
+        QSKIP("sin openssl para hacer el certificado de prueba");
+    ServidorSmtp conTls({QStringLiteral("--starttls")});
+    QVERIFY(conTls.Puerto() > 0);
+    DialogosPrueba dialogos;
+    // Without encryption the server's refusal is reported as it answered.
+    Configurar(conTls.Puerto());
+    QString resultado = EnviarCorreo(dialogos, Destino, "uno", "texto", true);
+    QVERIFY2(resultado.startsWith(QStringLiteral("Error No: ")) && resultado.contains(QStringLiteral("STARTTLS")),
+             qPrintable(resultado));
+    // With STARTTLS the self-signed certificate is refused: nothing goes out unverified.
+    GrabarParametro(QLatin1String(ClaveSmtpSeguridad), QStringLiteral("STARTTLS"));
+    resultado = EnviarCorreo(dialogos, Destino, "uno", "texto", true);
+    QVERIFY2(resultado.startsWith(QStringLiteral("Error No: 60\r\n")), qPrintable(resultado));
+    QVERIFY(conTls.Mensaje(1).isEmpty());
 }
 
 QTEST_MAIN(TestCorreo)

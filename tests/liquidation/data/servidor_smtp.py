@@ -1,15 +1,19 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """A real SMTP server on loopback for the mail tests.
 
-Usage: servidor_smtp.py CARPETA [USUARIO CLAVE]
+Usage: servidor_smtp.py CARPETA [USUARIO CLAVE | --starttls]
 Listens on a free port of 127.0.0.1, prints "LISTO <port>" and serves until stdin closes.
 Each message received is decoded with Python's own e-mail parser and written to CARPETA as
 mensajeN.json (envelope, decoded subject and text, headers, content type and charset).
-With USUARIO and CLAVE, the server demands that login before accepting mail.
+With USUARIO and CLAVE, the server demands that login before accepting mail. With --starttls it
+demands STARTTLS, with a self-signed certificate made on the spot (openssl), which a client that
+checks certificates must refuse.
 """
 import json
 import os
 import socket
+import ssl
+import subprocess
 import sys
 from email import policy
 from email.parser import BytesParser
@@ -56,7 +60,15 @@ def puerto_libre():
 def main():
     carpeta = sys.argv[1]
     opciones = {}
-    if len(sys.argv) >= 4:
+    if sys.argv[2:3] == ["--starttls"]:
+        clave, cert = os.path.join(carpeta, "clave.pem"), os.path.join(carpeta, "cert.pem")
+        subprocess.run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout", clave,
+                        "-out", cert, "-days", "1", "-subj", "/CN=127.0.0.1"],
+                       check=True, capture_output=True)
+        contexto = ssl.create_default_context(ssl.Purpose.CLIENT_AUTH)
+        contexto.load_cert_chain(cert, clave)
+        opciones = dict(tls_context=contexto, require_starttls=True)
+    elif len(sys.argv) >= 4:
         usuario, clave = sys.argv[2].encode(), sys.argv[3].encode()
 
         def autenticar(server, session, envelope, mechanism, auth_data):
