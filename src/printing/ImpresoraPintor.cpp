@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ImpresoraPintor.h"
 
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPaintDevice>
@@ -22,6 +23,16 @@ ImpresoraPintor::~ImpresoraPintor()
 {
     if (m_pintor.isActive())
         m_pintor.end();
+}
+
+void ImpresoraPintor::setNombreFuente(const QString& familia)
+{
+    m_fuente.setFamily(familia);
+    if (familia.compare(QLatin1String("Arial"), Qt::CaseInsensitive) != 0)
+        return;
+    const QString resuelta = QFontInfo(m_fuente).family();
+    if (resuelta != QLatin1String("Arial") && resuelta != QLatin1String("Liberation Sans"))
+        m_fuente.setFamily(QStringLiteral("Liberation Sans"));
 }
 
 bool ImpresoraPintor::IniciarPagina()

@@ -25,7 +25,9 @@ public:
     void setCurrentX(double mm) override { m_x = mm; }
     void setCurrentY(double mm) override { m_y = mm; }
 
-    void setNombreFuente(const QString& familia) override { m_fuente.setFamily(familia); }
+    /// "Arial" keeps Arial's metrics: where the system would put a wider face in its place, the
+    /// metric-compatible Liberation Sans is used.
+    void setNombreFuente(const QString& familia) override;
     void setTamanoFuente(double puntos) override { m_fuente.setPointSizeF(puntos); }
     void setNegrita(bool activa) override { m_fuente.setBold(activa); }
     void setSubrayado(bool activo) override { m_fuente.setUnderline(activo); }
