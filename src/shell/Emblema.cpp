@@ -14,20 +14,21 @@ const QColor AzulClaro(58, 110, 180);
 const QColor Dorado(214, 168, 52);
 const QColor Crema(250, 246, 232);
 
-/// Writes texto along the upper arc of a circle of radio around centro, centred on the top.
-void TextoEnArco(QPainter& p, const QPointF& centro, qreal radio, const QString& texto, qreal arcoGrados)
+/// Writes texto along an arc of a circle of radio around centro, centred on the top of the circle
+/// (arriba) or on its bottom, always readable from left to right.
+void TextoEnArco(QPainter& p, const QPointF& centro, qreal radio, const QString& texto, qreal arcoGrados, bool arriba)
 {
     const QFontMetricsF medida(p.font());
     const qreal paso = arcoGrados / qMax<qsizetype>(1, texto.size() - 1);
-    qreal angulo = -arcoGrados / 2;
+    qreal angulo = arriba ? -arcoGrados / 2 : arcoGrados / 2;
     for (const QChar c : texto) {
         p.save();
         p.translate(centro);
         p.rotate(angulo);
-        p.translate(0, -radio);
+        p.translate(0, arriba ? -radio : radio);
         p.drawText(QPointF(-medida.horizontalAdvance(c) / 2, medida.ascent() / 2.5), QString(c));
         p.restore();
-        angulo += paso;
+        angulo += arriba ? paso : -paso;
     }
 }
 
@@ -56,7 +57,7 @@ void DibujarFachada(QPainter& p, const QRectF& r)
         franja.lineTo(x + ancho, toldo.bottom());
         franja.arcTo(QRectF(x, toldo.bottom() - ancho / 2, ancho, ancho), 0, -180);
         franja.closeSubpath();
-        p.setBrush(i % 2 ? Crema : Dorado);
+        p.setBrush(i % 2 ? QColor(196, 52, 48) : Dorado);
         p.drawPath(franja);
     }
     p.setPen(QPen(Azul, w * 0.02));
@@ -92,13 +93,8 @@ void DibujarEmblema(QPainter& p, const QRectF& r)
         letra.setPixelSize(qMax(6, int(lado * 0.075)));
         p.setFont(letra);
         p.setPen(Crema);
-        TextoEnArco(p, centro, lado * 0.415, QStringLiteral("EMPLEADOS DE COMERCIO"), 150);
-        p.save();
-        p.translate(centro);
-        p.rotate(180);
-        p.translate(-centro);
-        TextoEnArco(p, centro, lado * 0.385, QStringLiteral("· VELMAR ·"), -60);
-        p.restore();
+        TextoEnArco(p, centro, lado * 0.415, QStringLiteral("EMPLEADOS DE COMERCIO"), 150, true);
+        TextoEnArco(p, centro, lado * 0.415, QStringLiteral("· VELMAR ·"), 60, false);
     }
 
     // Shop front and name inside.

@@ -59,8 +59,12 @@ frmAbout::frmAbout(QWidget* parent)
     datos->addWidget(Renglon(this, QStringLiteral("lblCorreo"), QStringLiteral("Ayuda: ayuda@obrix.example")));
     datos->addWidget(Renglon(this, QStringLiteral("lblWeb"), QStringLiteral("Sitio web: www.obrix.example")));
     datos->addSpacing(8);
-    datos->addWidget(Renglon(this, QStringLiteral("lblCarpeta"),
-                             QStringLiteral("Datos (talvo.fys) en la carpeta: %1").arg(carpeta)));
+    datos->addWidget(Renglon(this, QStringLiteral("lblDatos"), QStringLiteral("Los datos (talvo.fys) están en la carpeta:")));
+    // A long folder is shortened in the middle; the whole path stays in the tooltip.
+    auto* lblCarpeta = Renglon(this, QStringLiteral("lblCarpeta"), carpeta);
+    lblCarpeta->setText(lblCarpeta->fontMetrics().elidedText(carpeta, Qt::ElideMiddle, 420));
+    lblCarpeta->setToolTip(carpeta);
+    datos->addWidget(lblCarpeta);
     datos->addWidget(Renglon(this, QStringLiteral("lblGeoNames"),
                              QStringLiteral("Localidades y códigos postales: GeoNames (www.geonames.org), CC BY 4.0")));
     datos->addSpacing(8);
@@ -74,6 +78,7 @@ frmAbout::frmAbout(QWidget* parent)
     chica.setPointSizeF(chica.pointSizeF() * 0.9);
     derechos->setFont(chica);
     datos->addWidget(derechos);
+    datos->addStretch();
 
     auto* cmdCerrar = new QPushButton(QStringLiteral("&Cerrar"), this);
     cmdCerrar->setObjectName(QStringLiteral("cmdCerrar"));
@@ -90,7 +95,7 @@ frmAbout::frmAbout(QWidget* parent)
     auto* columna = new QVBoxLayout(this);
     columna->addLayout(arriba);
     columna->addLayout(abajo);
-    setMinimumWidth(560);
+    setFixedWidth(640);
 }
 
 void frmAbout::showEvent(QShowEvent* evento)

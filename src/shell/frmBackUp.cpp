@@ -17,6 +17,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QStorageInfo>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -75,6 +76,12 @@ frmBackUp::frmBackUp(Dialogos& dialogos, Conexion& bd, QWidget* parent)
     LlenarUnidades();
     connect(m_unidades, &QListWidget::currentRowChanged, this, &frmBackUp::UnidadElegida);
     connect(m_arbol->selectionModel(), &QItemSelectionModel::currentChanged, this, &frmBackUp::CarpetaMarcada);
+    // Folders are read and sorted in the background: keep the chosen one in sight as they arrive,
+    // until the user takes over the list.
+    connect(m_modelo, &QFileSystemModel::directoryLoaded, this, &frmBackUp::MostrarCarpetaElegida);
+    connect(m_modelo, &QFileSystemModel::layoutChanged, this, &frmBackUp::MostrarCarpetaElegida);
+    connect(m_modelo, &QFileSystemModel::rowsInserted, this, &frmBackUp::MostrarCarpetaElegida);
+    connect(m_arbol, &QTreeView::pressed, this, [this] { m_seguirCarpeta = false; });
 
     // Opens on the backup folder beside the database, created here when missing.
     const QString respaldo = m_copia.CarpetaRespaldo();
@@ -207,4 +214,13 @@ void frmBackUp::showEvent(QShowEvent* evento)
 {
     QDialog::showEvent(evento);
     CentrarFormulario(this, parentWidget());
+    QTimer::singleShot(0, this, &frmBackUp::MostrarCarpetaElegida);
+}
+
+void frmBackUp::MostrarCarpetaElegida()
+{
+    if (m_seguirCarpeta && m_arbol->currentIndex().isValid())
+        QTimer::singleShot(0, this, [this] {
+            m_arbol->scrollTo(m_arbol->currentIndex(), QAbstractItemView::PositionAtCenter);
+        });
 }

@@ -38,6 +38,7 @@ private:
     void UnidadElegida();
     void CarpetaMarcada();
     void setCarpeta(const QString& carpeta);
+    void MostrarCarpetaElegida();
 
     Dialogos& m_dialogos;
     CopiaSeguridad m_copia;
@@ -47,4 +48,5 @@ private:
     QLabel* m_lblDestino = nullptr;
     QString m_carpeta;
     QString m_destino;
+    bool m_seguirCarpeta = true;
 };

@@ -339,7 +339,7 @@ void TestFrmPadre::acercaDe()
     QVERIFY(todo.contains(QStringLiteral("ayuda@obrix.example")));
     QVERIFY(todo.contains(QStringLiteral("www.obrix.example")));
     QVERIFY(todo.contains(QStringLiteral("Localidades y códigos postales: GeoNames (www.geonames.org), CC BY 4.0")));
-    QVERIFY(todo.contains(QDir::toNativeSeparators(base.Carpeta())));
+    QCOMPARE(acerca.findChild<QLabel*>(QStringLiteral("lblCarpeta"))->toolTip(), QDir::toNativeSeparators(base.Carpeta()));
     QVERIFY(!acerca.findChild<QLabel*>(QStringLiteral("imgLogo"))->pixmap().isNull());
     auto* cerrar = acerca.findChild<QPushButton*>(QStringLiteral("cmdCerrar"));
     QCOMPARE(cerrar->text(), QStringLiteral("&Cerrar"));
