@@ -6,7 +6,6 @@
 #include "Dialogos.h"
 #include "MenuPrincipal.h"
 #include "Plataforma.h"
-#include "Principal.h"
 #include "RestauracionInteractiva.h"
 #include "frmAbout.h"
 #include "frmAyuda.h"
@@ -99,6 +98,16 @@ void frmPadre::EmpresaSeleccionada(int posicion)
     if (m_empresaActual && BaseDatos)
         m_empresaActual->CargarListaEmpleados(*BaseDatos);
     GrabarParametro(ClaveUltimaEmpresa, QString::number(posicion));
+}
+
+int frmPadre::PosicionEmpresa() const
+{
+    return m_cboEmpresas->currentIndex();
+}
+
+void frmPadre::ElegirEmpresa(int posicion)
+{
+    m_cboEmpresas->setCurrentIndex(posicion >= 0 && posicion < m_cboEmpresas->count() ? posicion : -1);
 }
 
 void frmPadre::SiguienteEmpresa()

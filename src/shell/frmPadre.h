@@ -31,6 +31,12 @@ public:
     /// The company the slip commands work on; null until an entry of the selector is chosen.
     QSharedPointer<Empresa> EmpresaActual() const { return m_empresaActual; }
 
+    /// Position of the selected entry of the company selector; -1 when none is selected.
+    int PosicionEmpresa() const;
+    /// Selects an entry of the company selector as the user would (it becomes the current company);
+    /// -1 or a position out of range leaves the selector without a selection.
+    void ElegirEmpresa(int posicion);
+
     /// Folder of the help pages (the pages carried in the program unless changed).
     QString CarpetaAyuda() const { return m_carpetaAyuda; }
     void setCarpetaAyuda(const QString& carpeta) { m_carpetaAyuda = carpeta; }

@@ -119,6 +119,14 @@ void TestFrmPadre::seleccionarGrabaLaPosicion()
     cbo->setCurrentIndex(1);
     QCOMPARE(Ultima(), QStringLiteral("1"));
     QCOMPARE(ventana.EmpresaActual()->Nombre(), QStringLiteral("Empresa 2"));
+    ventana.ElegirEmpresa(2);
+    QCOMPARE(ventana.PosicionEmpresa(), 2);
+    QCOMPARE(Ultima(), QStringLiteral("2"));
+    QCOMPARE(ventana.EmpresaActual()->Nombre(), QStringLiteral("Empresa 3"));
+    ventana.ElegirEmpresa(3); // out of range: no selection, the current company stays
+    QCOMPARE(ventana.PosicionEmpresa(), -1);
+    QCOMPARE(Ultima(), QStringLiteral("2"));
+    QCOMPARE(ventana.EmpresaActual()->Nombre(), QStringLiteral("Empresa 3"));
 }
 
 void TestFrmPadre::botonEmpresaRecorreLasEmpresas_data()
