@@ -3,6 +3,8 @@
 // (texts at their millimetre positions) and rasterised at 300 dpi for zbarimg to scan the symbols.
 #include "liquidation/Liquidacion.h"
 #include "printing/CodigoPago.h"
+#include "printing/ImpresionLiquidacion.h"
+#include "printing/ImpresoraPintor.h"
 #include "printing/MontoEnLetras.h"
 #include "printing/printer/ImpresionActual.h"
 #include "printing/printer/ImpresoraSistema.h"
@@ -20,7 +22,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QPainter>
+
 #include <algorithm>
+#include <deque>
 #include <utility>
 #include <memory>
 
@@ -120,6 +125,29 @@ QSharedPointer<Empresa> EmpresaGuardada(Conexion& bd)
     return emp->CargarListaEmpleados(bd) ? emp : nullptr;
 }
 
+/// A printer whose jobs are 300 dpi A4 images, one page each, like a real printer's jobs.
+class ImpresoraImagenes : public ImpresoraPintor
+{
+public:
+    QString Nombre() const override { return QStringLiteral("Imagen"); }
+    bool ComenzarImpresion() override { return true; }
+    void PrepararPagina() override {}
+    std::deque<QImage> trabajos;
+
+protected:
+    QPaintDevice* AbrirTrabajo() override
+    {
+        QImage hoja(2480, 3508, QImage::Format_RGB32);
+        hoja.setDotsPerMeterX(11811);
+        hoja.setDotsPerMeterY(11811);
+        hoja.fill(Qt::white);
+        trabajos.push_back(hoja);
+        return &trabajos.back();
+    }
+    bool TrabajoPorPagina() const override { return true; }
+    bool NuevaPagina() override { return false; }
+};
+
 } // namespace
 
 class TestImpresion : public QObject
@@ -131,6 +159,7 @@ private slots:
     void boletaGuardadaEnPdf();
     void variantes_data();
     void variantes();
+    void cadaCopiaUnTrabajo();
     void codigoImposibleNoImprimeNada();
     void archivoPdfPreguntaUnaVez();
     void cancelarArchivoNoImprime();
@@ -287,6 +316,41 @@ void TestImpresion::variantes()
         QCOMPARE(En(palabras, 1, 110, 82), QStringLiteral("4567"));
     if (cheque)
         QCOMPARE(En(palabras, 1, 6, 113), QStringLiteral("Nro:"));
+}
+
+void TestImpresion::cadaCopiaUnTrabajo()
+{
+    auto liq = BoletaGuardada();
+    QVERIFY(liq);
+    liq->setBoletasAImprimir(2);
+    ImpresoraImagenes impresora;
+    QString error;
+    QVERIFY2(Imprimir(*liq, impresora, &error), qPrintable(error));
+    QCOMPARE(int(impresora.trabajos.size()), 2);
+    // Identical copies once the version line (its clock) is blanked out in both halves.
+    for (QImage& hoja : impresora.trabajos) {
+        QPainter p(&hoja);
+        p.fillRect(QRect(0, 1500, 1200, 50), Qt::white);
+        p.fillRect(QRect(0, 3035, 1200, 50), Qt::white);
+    }
+    // (Glyph antialiasing may differ in a few edge pixels between the first and later renders.)
+    int distintos = 0;
+    for (int y = 0; y < impresora.trabajos[0].height(); ++y) {
+        const auto* a = reinterpret_cast<const QRgb*>(impresora.trabajos[0].constScanLine(y));
+        const auto* b = reinterpret_cast<const QRgb*>(impresora.trabajos[1].constScanLine(y));
+        for (int x = 0; x < impresora.trabajos[0].width(); ++x)
+            distintos += qAbs(qGray(a[x]) - qGray(b[x])) > 64 ? 1 : 0;
+    }
+    QVERIFY2(distintos < 20, qPrintable(QString::number(distintos)));
+    // The symbols drawn on a plain image scan as well.
+    const QString png = m_carpeta.filePath(QStringLiteral("trabajo.png"));
+    QVERIFY(impresora.trabajos[0].copy(0, 1583, 2480, 1925).save(png));
+    QCOMPARE(Ejecutar(QStringLiteral("zbarimg"), {QStringLiteral("--raw"), QStringLiteral("-q"), png}).trimmed(),
+             CodigoPago(*liq));
+    // Printing nothing opens no job.
+    liq->setBoletasAImprimir(0);
+    QVERIFY(Imprimir(*liq, impresora));
+    QCOMPARE(int(impresora.trabajos.size()), 2);
 }
 
 void TestImpresion::codigoImposibleNoImprimeNada()
