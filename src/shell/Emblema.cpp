@@ -18,17 +18,23 @@ const QColor Crema(250, 246, 232);
 /// (arriba) or on its bottom, always readable from left to right.
 void TextoEnArco(QPainter& p, const QPointF& centro, qreal radio, const QString& texto, qreal arcoGrados, bool arriba)
 {
+    // Each letter takes a share of the arc in proportion to its width, so the spacing looks even.
     const QFontMetricsF medida(p.font());
-    const qreal paso = arcoGrados / qMax<qsizetype>(1, texto.size() - 1);
-    qreal angulo = arriba ? -arcoGrados / 2 : arcoGrados / 2;
+    const qreal total = medida.horizontalAdvance(texto);
+    if (total <= 0)
+        return;
+    const qreal gradosPorPunto = arcoGrados / total;
+    qreal recorrido = 0;
     for (const QChar c : texto) {
+        const qreal ancho = medida.horizontalAdvance(c);
+        const qreal angulo = (recorrido + ancho / 2) * gradosPorPunto - arcoGrados / 2;
         p.save();
         p.translate(centro);
-        p.rotate(angulo);
+        p.rotate(arriba ? angulo : -angulo);
         p.translate(0, arriba ? -radio : radio);
-        p.drawText(QPointF(-medida.horizontalAdvance(c) / 2, medida.ascent() / 2.5), QString(c));
+        p.drawText(QPointF(-ancho / 2, medida.ascent() / 2.5), QString(c));
         p.restore();
-        angulo += arriba ? paso : -paso;
+        recorrido += ancho;
     }
 }
 
@@ -93,7 +99,7 @@ void DibujarEmblema(QPainter& p, const QRectF& r)
         letra.setPixelSize(qMax(6, int(lado * 0.075)));
         p.setFont(letra);
         p.setPen(Crema);
-        TextoEnArco(p, centro, lado * 0.415, QStringLiteral("EMPLEADOS DE COMERCIO"), 150, true);
+        TextoEnArco(p, centro, lado * 0.415, QStringLiteral("EMPLEADOS DE COMERCIO"), 160, true);
         TextoEnArco(p, centro, lado * 0.415, QStringLiteral("· VELMAR ·"), 60, false);
     }
 
