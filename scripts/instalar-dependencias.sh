@@ -8,7 +8,7 @@ PAQUETES=(
   libzint-dev libfreexl-dev libxlsxwriter-dev libcurl4-openssl-dev
   sqlite3 libsqlite3-dev fonts-liberation
   poppler-utils zbar-tools python3 python3-aiosmtpd
-  xdg-utils
+  xdg-utils openssl ca-certificates
 )
 
 faltan=()
