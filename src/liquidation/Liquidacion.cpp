@@ -7,6 +7,7 @@
 
 #include <QDate>
 
+#include <algorithm>
 #include <cmath>
 
 Liquidacion::Liquidacion(QObject* parent)
@@ -103,26 +104,22 @@ double Liquidacion::PagadoTotal() const
 
 void Liquidacion::setPagado2(double v)
 {
-    const double tope = APagar2();
-    m_pagado2 = v > tope ? tope : v;
+    m_pagado2 = std::min(v, APagar2());
 }
 
 void Liquidacion::setPagadoFCM(double v)
 {
-    const double tope = FCM();
-    m_pagadoFCM = v > tope ? tope : v;
+    m_pagadoFCM = std::min(v, FCM());
 }
 
 void Liquidacion::setPagadoCuota(double v)
 {
-    const double tope = APagarCuota();
-    m_pagadoCuota = v > tope ? tope : v;
+    m_pagadoCuota = std::min(v, APagarCuota());
 }
 
 void Liquidacion::setPagadoRecargo(double v)
 {
-    const double tope = APagarRecargo();
-    m_pagadoRecargo = v > tope ? tope : v;
+    m_pagadoRecargo = std::min(v, APagarRecargo());
 }
 
 void Liquidacion::setCredito(double v)

@@ -3,11 +3,16 @@
 
 #include <QTest>
 
-void DialogosPrueba::Falta(const char* que)
+template <typename T>
+T DialogosPrueba::Responder(QQueue<T>& cola, const QString& tipo, const QString& titulo, const QString& texto,
+                            Icono icono, const QString& extra, T siFalta)
 {
-    QTest::qFail(qPrintable(QStringLiteral("sin respuesta preparada para: %1 (%2)")
-                                .arg(QString::fromLatin1(que), llamadas.last().texto)),
-                 __FILE__, __LINE__);
+    llamadas.append({tipo, titulo, texto, icono, extra});
+    if (!cola.isEmpty())
+        return cola.dequeue();
+    QTest::qFail(qPrintable(QStringLiteral("sin respuesta preparada para: %1 (%2)").arg(tipo, texto)), __FILE__,
+                 __LINE__);
+    return siFalta;
 }
 
 void DialogosPrueba::Mensaje(const QString& texto, const QString& titulo, Icono icono)
@@ -17,55 +22,31 @@ void DialogosPrueba::Mensaje(const QString& texto, const QString& titulo, Icono 
 
 bool DialogosPrueba::Preguntar(const QString& texto, const QString& titulo, Icono icono)
 {
-    llamadas.append({QStringLiteral("pregunta"), titulo, texto, icono, QString()});
-    if (respuestas.isEmpty()) {
-        Falta("pregunta");
-        return false;
-    }
-    return respuestas.dequeue();
+    return Responder(respuestas, QStringLiteral("pregunta"), titulo, texto, icono, QString(), false);
 }
 
 QString DialogosPrueba::ArchivoParaAbrir(const QString& titulo, const QString& carpeta, const QString& nombreInicial,
                                          const QString& filtro)
 {
-    llamadas.append({QStringLiteral("abrir"), titulo, nombreInicial, Icono::Ninguno, carpeta + QLatin1Char('|') + filtro});
-    if (archivos.isEmpty()) {
-        Falta("abrir");
-        return QString();
-    }
-    return archivos.dequeue();
+    return Responder(archivos, QStringLiteral("abrir"), titulo, nombreInicial, Icono::Ninguno,
+                     carpeta + QLatin1Char('|') + filtro, QString());
 }
 
 QString DialogosPrueba::ArchivoParaGuardar(const QString& titulo, const QString& rutaPropuesta, const QString& filtro)
 {
-    llamadas.append({QStringLiteral("guardar"), titulo, rutaPropuesta, Icono::Ninguno, filtro});
-    if (archivos.isEmpty()) {
-        Falta("guardar");
-        return QString();
-    }
-    return archivos.dequeue();
+    return Responder(archivos, QStringLiteral("guardar"), titulo, rutaPropuesta, Icono::Ninguno, filtro, QString());
 }
 
 QString DialogosPrueba::Carpeta(const QString& titulo, const QString& carpetaInicial)
 {
-    llamadas.append({QStringLiteral("carpeta"), titulo, carpetaInicial, Icono::Ninguno, QString()});
-    if (archivos.isEmpty()) {
-        Falta("carpeta");
-        return QString();
-    }
-    return archivos.dequeue();
+    return Responder(archivos, QStringLiteral("carpeta"), titulo, carpetaInicial, Icono::Ninguno, QString(), QString());
 }
 
 bool DialogosPrueba::PedirTexto(const QString& titulo, const QString& etiqueta, bool, QString& texto)
 {
-    llamadas.append({QStringLiteral("texto"), titulo, etiqueta, Icono::Ninguno, QString()});
-    if (textos.isEmpty()) {
-        Falta("texto");
-        return false;
-    }
-    const QString r = textos.dequeue();
+    const QString r = Responder(textos, QStringLiteral("texto"), titulo, etiqueta, Icono::Ninguno, QString(), QString());
     if (r.isNull())
-        return false;
+        return false; // a null answer is "Cancelar"
     texto = r;
     return true;
 }

@@ -40,5 +40,7 @@ public:
     void Limpiar();
 
 private:
-    void Falta(const char* que);
+    template <typename T>
+    T Responder(QQueue<T>& cola, const QString& tipo, const QString& titulo, const QString& texto, Icono icono,
+                const QString& extra, T siFalta);
 };
