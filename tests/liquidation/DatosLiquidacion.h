@@ -7,11 +7,19 @@
 #include "records/Empleado.h"
 #include "records/Empresa.h"
 #include "records/Global.h"
-#include "records/Consulta.h"
 #include "records/ListaEmpleados.h"
 #include "support/BasePrueba.h"
 
+#include <QFile>
 #include <QSharedPointer>
+
+/// Parameters that make the amounts easy to follow: 2 %, 2 %, dues 150.
+inline void ParametrosPrueba()
+{
+    ParamPorcentajeDos = 2;
+    ParamPorcentajeFcm = 2;
+    ParamImporteCta = 150;
+}
 
 /// A complete company (accents in its names); stored when bd is given.
 inline QSharedPointer<Empresa> EmpresaPrueba(Conexion* bd = nullptr, const QString& cuit = QStringLiteral("30-12345678-9"))
@@ -58,16 +66,6 @@ inline QSharedPointer<Empleado> EmpleadoPrueba(const QSharedPointer<Empresa>& em
     return e;
 }
 
-/// Stores the employee in the master list and adds it to the company's list; false on failure.
-inline bool AltaEmpleado(Conexion& bd, const QSharedPointer<Empleado>& e)
-{
-    if (!e->Grabar(bd))
-        return false;
-    e->setNuevo(false);
-    e->Empresa()->ListaBaseEmpleados().Add(e, e->CUIL());
-    return true;
-}
-
 /// A new slip of emp for mes/anio with a copy of the company's employees.
 inline QSharedPointer<Liquidacion> LiquidacionPrueba(const QSharedPointer<Empresa>& emp, int mes, int anio,
                                                      int ordinal = 0, bool extraordinaria = false)
@@ -92,42 +90,36 @@ struct BaseConEmpleados
 
     BaseConEmpleados()
     {
-        // The file's parameters (2, 2, 2) were just loaded; these make the amounts easy to follow.
-        ParamPorcentajeDos = 2;
-        ParamPorcentajeFcm = 2;
-        ParamImporteCta = 150;
+        ParametrosPrueba(); // over the file's own, just loaded
         emp = EmpresaPrueba(&base.bd());
-        if (!emp)
-            return;
-        const QList<QSharedPointer<Empleado>> lista = {
-            EmpleadoPrueba(emp, "20-12345678-6", "Pérez, Juan", 10000, true),
-            EmpleadoPrueba(emp, "27-12345678-0", "O'Brien, Ana", 5000, false, QDate(2014, 3, 15)),
-            EmpleadoPrueba(emp, "20-00000001-9", "Gómez, Luis", 8000, true, FechaSinBaja(), 2),
-        };
-        lista[0]->setCategoria(1);
-        lista[1]->setCategoria(120);
-        for (const auto& e : lista) {
-            if (!AltaEmpleado(base.bd(), e))
-                return;
-            empleados.append(e);
+        empleados = {EmpleadoPrueba(emp, "20-12345678-6", "Pérez, Juan", 10000, true),
+                     EmpleadoPrueba(emp, "27-12345678-0", "O'Brien, Ana", 5000, false, QDate(2014, 3, 15)),
+                     EmpleadoPrueba(emp, "20-00000001-9", "Gómez, Luis", 8000, true, FechaSinBaja(), 2)};
+        empleados[0]->setCategoria(1);
+        empleados[1]->setCategoria(120);
+        for (const auto& e : empleados) {
+            m_valida = m_valida && emp && e->Grabar(base.bd());
+            e->setNuevo(false);
+            emp->ListaBaseEmpleados().Add(e, e->CUIL());
         }
     }
-    bool Valida() const { return base.Valida() && emp && empleados.size() == 3; }
-    qint64 Contar(const QString& sql) { return base.Contar(sql); }
+    bool Valida() const { return m_valida && base.Valida(); }
+    Conexion& bd() { return base.bd(); }
     QVariant Valor(const QString& sql) { return base.bd().ValorEscalar(sql); }
-    /// Everything a save may touch, to compare before and after.
-    QString Huella()
+    /// A slip of e (the fixture's company when null) for the period, stored; null when the save fails.
+    QSharedPointer<Liquidacion> Grabada(int mes, int anio, int ordinal = 0, bool extra = false,
+                                        QSharedPointer<Empresa> e = {})
     {
-        QString h;
-        for (const char* sql : {"select id, idmatriz, mes, anio, pagado2, version, numerador from liquidaciones order by id",
-                                "select id, idliquidacion, idempleado, ayn from liquidaciones_empl order by id",
-                                "select id, bajainformada from empleados order by id"}) {
-            Consulta c = base.bd().AbrirConsulta(QString::fromLatin1(sql));
-            for (; !c.Fin(); c.Siguiente())
-                for (int i = 0; i < 7 && c.Campo(i).isValid(); ++i)
-                    h += c.Campo(i).toString() + QLatin1Char('|');
-            h += QLatin1Char('\n');
-        }
-        return h;
+        auto liq = LiquidacionPrueba(e ? e : emp, mes, anio, ordinal, extra);
+        return liq->Grabar(base.bd()) ? liq : QSharedPointer<Liquidacion>();
     }
+    /// The file's bytes: a failed save must leave them exactly as they were.
+    QByteArray Huella()
+    {
+        QFile f(base.Archivo());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+private:
+    bool m_valida = true;
 };

@@ -1,37 +1,46 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The sworn declaration: its text line by line, its name, and the file in Windows-1252.
+// The sworn declaration: its text, the file in Windows-1252, the slip screen's messages and the
+// sending-method dialog, and mail sent for real to an SMTP server on loopback (read back with
+// Python's own e-mail parser).
 #include "DatosLiquidacion.h"
 #include "liquidation/ArchivoDeclaracion.h"
+#include "screens/DeclaracionJurada.h"
+#include "screens/frmMetodoEnvio.h"
+#include "shell/Correo.h"
+#include "support/DialogosPrueba.h"
 #include "support/Entorno.h"
 
-#include <QFile>
+#include <QApplication>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
+const QString Destino = QStringLiteral("recaudacion@obrix.example");
 const QString Raya(80, QLatin1Char('-'));
-
-QString Unir(const QStringList& lineas)
-{
-    return lineas.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
-}
 
 /// March 2014: Pérez (member, category 7), a 35-character name terminated on 5 March (category
 /// 1234, half-time) and Gómez on leave (category 120).
 QSharedPointer<Liquidacion> Declaracion()
 {
-    ParamPorcentajeDos = 2;
-    ParamPorcentajeFcm = 2;
-    ParamImporteCta = 150;
     auto emp = EmpresaPrueba();
-    auto perez = EmpleadoPrueba(emp, "20-12345678-6", QStringLiteral("Pérez, Juan"), 1234.5, true);
+    auto perez = EmpleadoPrueba(emp, "20-12345678-6", "Pérez, Juan", 1234.5, true);
     perez->setCategoria(7);
-    auto larga = EmpleadoPrueba(emp, "27-12345678-0", QStringLiteral("Fernández de la Cruz, María Eugenia"), 2000,
-                                false, QDate(2014, 3, 5));
+    auto larga = EmpleadoPrueba(emp, "27-12345678-0", "Fernández de la Cruz, María Eugenia", 2000, false,
+                                QDate(2014, 3, 5));
     larga->setCategoria(1234);
     larga->setMediaJornada(true);
-    auto gomez = EmpleadoPrueba(emp, "20-00000001-9", QStringLiteral("Gómez, Ana"), 800, true, FechaSinBaja(), 3);
+    auto gomez = EmpleadoPrueba(emp, "20-00000001-9", "Gómez, Ana", 800, true, FechaSinBaja(), 3);
     gomez->setCategoria(120);
     gomez->setFechaIngreso(QDate(2012, 6, 15));
     for (const auto& e : {perez, larga, gomez})
@@ -44,25 +53,62 @@ QSharedPointer<Liquidacion> Declaracion()
     return liq;
 }
 
-const QStringList Cabecera = {
-    "30-12345678-9",
-    QStringLiteral("Almacén Núñez S.R.L."),
-    QStringLiteral("El Ñandú"),
-    "Av. de Mayo 1234  3",
-    "Rivadavia 55  PB",
-    "4444-5555",
-    "1602  FLORIDA",
-    QStringLiteral("Juan Núñez"),
-    "DNI 12.345.678",
-    "",
-    "",
-    "info@nunez.example",
-    "523110",
-    "17/05/2001",
-    "03/2014",
+/// tests/liquidation/data/servidor_smtp.py running in its own process, until destroyed.
+class ServidorSmtp
+{
+public:
+    explicit ServidorSmtp(const QStringList& opciones = {})
+    {
+        m_proceso.start(QStringLiteral(TALVO_PYTHON),
+                        QStringList{QFINDTESTDATA("data/servidor_smtp.py"), m_carpeta.path()} + opciones);
+        QByteArray salida;
+        while (!salida.contains('\n') && m_proceso.waitForReadyRead(10000))
+            salida += m_proceso.readAllStandardOutput();
+        if (salida.startsWith("LISTO "))
+            m_puerto = salida.mid(6).trimmed().toInt();
+    }
+    ~ServidorSmtp()
+    {
+        m_proceso.closeWriteChannel();
+        if (!m_proceso.waitForFinished(5000))
+            m_proceso.kill();
+    }
+    int Puerto() const { return m_puerto; }
+    /// The last message received; empty when there is none.
+    QJsonObject Ultimo() const
+    {
+        QFile f(m_carpeta.filePath(QStringLiteral("mensaje%1.json")
+                                       .arg(QDir(m_carpeta.path()).entryList({"mensaje*.json"}).size())));
+        return f.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(f.readAll()).object() : QJsonObject();
+    }
+
+private:
+    QTemporaryDir m_carpeta;
+    QProcess m_proceso;
+    int m_puerto = 0;
 };
 
-const QString Titulos = QStringLiteral("CUIL         |APELLIDO Y NOMBRE|INGRESO|HABERES|CATEG.|AFIL.|M.JOR.|BAJA  |LICENCIA");
+void Configurar(int puerto, const QString& usuario = QString())
+{
+    GrabarParametro(QLatin1String(ClaveSmtpServidor), QStringLiteral("127.0.0.1"));
+    GrabarParametro(QLatin1String(ClaveSmtpPuerto), QString::number(puerto));
+    GrabarParametro(QLatin1String(ClaveSmtpSeguridad), QStringLiteral("NINGUNA"));
+    GrabarParametro(QLatin1String(ClaveSmtpUsuario), usuario);
+    GrabarParametro(QLatin1String(ClaveSmtpRemitente), QStringLiteral("empleador@talvo.example"));
+}
+
+/// Answers the sending-method dialog once it is open: picks an option and presses a button.
+void ResponderMetodo(int opcion, const QString& boton)
+{
+    QTimer::singleShot(0, [opcion, boton]() {
+        auto* dialogo = qobject_cast<frmMetodoEnvio*>(QApplication::activeModalWidget());
+        QVERIFY(dialogo);
+        QTest::mouseClick(dialogo->findChild<QRadioButton*>(QStringLiteral("optMetodo%1").arg(opcion)), Qt::LeftButton);
+        QCOMPARE(dialogo->Metodo, opcion);
+        dialogo->findChild<QPushButton*>(boton)->click();
+        QCOMPARE(dialogo->Aceptado, boton == QLatin1String("cmdAceptar"));
+    });
+}
 
 } // namespace
 
@@ -70,108 +116,61 @@ class TestDeclaracion : public QObject
 {
     Q_OBJECT
 private slots:
-    void textoCompleto();
-    void sinEmpleados();
-    void importesEnLaNotacionDelUsuario();
-    void asunto();
-    void archivoEnWindows1252();
-    void archivoNoGrabable();
+    void initTestCase();
+    void init();
+    void textoEnvio();
     void codificacion_data();
     void codificacion();
-    void bytesIndefinidos();
+    void archivoDDJJ_data();
+    void archivoDDJJ();
+    void envioDatos_data();
+    void envioDatos();
+    void correoConAcentos();
+    void servidorInalcanzable();
+    void claveSePideHastaQueSirveYNoSeGuarda();
+    void starttlsVerificaElCertificado();
+
+private:
+    std::unique_ptr<ServidorSmtp> m_servidor;
 };
 
-void TestDeclaracion::textoCompleto()
+void TestDeclaracion::initTestCase()
+{
+    AislarConfiguracion();
+    ParametrosPrueba();
+    CorreoEnvio = Destino;
+    m_servidor = std::make_unique<ServidorSmtp>();
+    QVERIFY2(m_servidor->Puerto() > 0, "no arrancó el servidor SMTP de prueba (python3-aiosmtpd)");
+}
+
+void TestDeclaracion::init()
+{
+    OlvidarClaveCorreo();
+    Configurar(m_servidor->Puerto());
+}
+
+void TestDeclaracion::textoEnvio()
 {
     LocalPrueba local(LocalArgentina());
-    const auto liq = Declaracion();
-    QStringList esperado = Cabecera;
-    esperado << "2" << "1" << "3234,50" << "1234,50" << "64,69" << "20,00" << "0,00" << "245,19" << "" << Raya
-             << Titulos << Raya
-             << QStringLiteral("20-12345678-6|PÉREZ, JUAN                   |01/02/2010|1234,50|007|SI|NO|00/00/0000|NO|")
-             << QStringLiteral("27-12345678-0|FERNÁNDEZ DE LA CRUZ, MARÍA EU|01/02/2010|2000,00|1234|NO|SI|05/03/2014|NO|")
-             << QStringLiteral("20-00000001-9|GÓMEZ, ANA                    |15/06/2012|800,00|120|SI|NO|00/00/0000|SI|")
-             << Raya;
-    QCOMPARE(liq->TextoEnvio(), Unir(esperado));
-}
-
-void TestDeclaracion::sinEmpleados()
-{
-    LocalPrueba local(LocalArgentina());
-    Liquidacion liq;
-    liq.setEmpresa(EmpresaPrueba());
-    liq.setMes(11);
-    liq.setAnio(2013);
-    const QStringList lineas = liq.TextoEnvio().split(QStringLiteral("\r\n"));
-    QCOMPARE(lineas.size(), 29); // 28 lines and what follows the last CR LF
-    QCOMPARE(lineas.at(14), QStringLiteral("11/2013"));
-    QCOMPARE(lineas.at(22), QStringLiteral("0,00"));
-    QCOMPARE(lineas.at(25), Titulos);
-    QCOMPARE(lineas.at(26), Raya);
-    QCOMPARE(lineas.at(27), Raya);
-    QCOMPARE(lineas.at(28), QString());
-}
-
-void TestDeclaracion::importesEnLaNotacionDelUsuario()
-{
-    LocalPrueba local(QLocale::c());
-    const QStringList lineas = Declaracion()->TextoEnvio().split(QStringLiteral("\r\n"));
-    QCOMPARE(lineas.at(17), QStringLiteral("3234.50"));
-    QCOMPARE(lineas.at(22), QStringLiteral("245.19"));
-    QVERIFY(lineas.at(27).contains(QStringLiteral("|1234.50|")));
-}
-
-void TestDeclaracion::asunto()
-{
-    const auto liq = Declaracion();
-    QCOMPARE(liq->Subject(), QStringLiteral("DDJJ-OBRIX - 30123456789  03-2014"));
-    liq->setMes(11);
-    QCOMPARE(liq->Subject(), QStringLiteral("DDJJ-OBRIX - 30123456789  11-2014"));
-}
-
-void TestDeclaracion::archivoEnWindows1252()
-{
-    LocalPrueba local(LocalArgentina());
-    QTemporaryDir carpeta;
-    const QString archivo = carpeta.filePath(QStringLiteral("ddjj.txt"));
-    {
-        QFile previo(archivo);
-        QVERIFY(previo.open(QIODevice::WriteOnly));
-        previo.write(QByteArray(100000, 'x')); // an older, longer file is replaced whole
-    }
-    const auto liq = Declaracion();
-    const QString texto = liq->TextoEnvio();
-    int numero = 0;
-    QString error;
-    QVERIFY(GrabarArchivoDeclaracion(archivo, texto, numero, error));
-    QFile leido(archivo);
-    QVERIFY(leido.open(QIODevice::ReadOnly));
-    const QByteArray bytes = leido.readAll();
-    QCOMPARE(bytes.size(), texto.size() + 2); // one byte per character, plus the final CR LF
-    QVERIFY(bytes.endsWith("|\r\n" + Raya.toLatin1() + "\r\n\r\n"));
-    QVERIFY(bytes.contains("Almac\xE9n N\xFA\xF1" "ez S.R.L.\r\nEl \xD1" "and\xFA\r\n"));
-    QVERIFY(bytes.contains("|P\xC9REZ, JUAN                   |"));
-    QVERIFY(bytes.contains("|FERN\xC1NDEZ DE LA CRUZ, MAR\xCD" "A EU|"));
-    QVERIFY(!bytes.contains("\xC3")); // nothing written as UTF-8
-    QCOMPARE(DecodificarWindows1252(bytes), texto + QStringLiteral("\r\n"));
-}
-
-void TestDeclaracion::archivoNoGrabable()
-{
-    QTemporaryDir carpeta;
-    int numero = 0;
-    QString error;
-    QVERIFY(!GrabarArchivoDeclaracion(carpeta.filePath(QStringLiteral("no/existe/ddjj.txt")), "x", numero, error));
-    QVERIFY(numero != 0);
-    QVERIFY(!error.isEmpty());
+    const QStringList esperado = {
+        "30-12345678-9", "Almacén Núñez S.R.L.", "El Ñandú", "Av. de Mayo 1234  3", "Rivadavia 55  PB", "4444-5555",
+        "1602  FLORIDA", "Juan Núñez", "DNI 12.345.678", "", "", "info@nunez.example", "523110", "17/05/2001",
+        "03/2014", "2", "1", "3234,50", "1234,50", "64,69", "20,00", "0,00", "245,19", "", Raya,
+        "CUIL         |APELLIDO Y NOMBRE|INGRESO|HABERES|CATEG.|AFIL.|M.JOR.|BAJA  |LICENCIA", Raya,
+        "20-12345678-6|PÉREZ, JUAN                   |01/02/2010|1234,50|007|SI|NO|00/00/0000|NO|",
+        "27-12345678-0|FERNÁNDEZ DE LA CRUZ, MARÍA EU|01/02/2010|2000,00|1234|NO|SI|05/03/2014|NO|",
+        "20-00000001-9|GÓMEZ, ANA                    |15/06/2012|800,00|120|SI|NO|00/00/0000|SI|", Raya, ""};
+    QCOMPARE(Declaracion()->TextoEnvio(), esperado.join(QStringLiteral("\r\n")));
+    // Amounts follow the user's notation.
+    LocalPrueba c(QLocale::c());
+    QCOMPARE(Declaracion()->TextoEnvio().split(QStringLiteral("\r\n")).at(17), QStringLiteral("3234.50"));
 }
 
 void TestDeclaracion::codificacion_data()
 {
     QTest::addColumn<QString>("texto");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("ascii") << QStringLiteral("CUIL |-") << QByteArray("CUIL |-");
-    QTest::newRow("latin-1") << QStringLiteral("áéíóúüñÑ¿¡º") << QByteArray("\xE1\xE9\xED\xF3\xFA\xFC\xF1\xD1\xBF\xA1\xBA");
+    QTest::newRow("latin-1") << QStringLiteral("CUIL |áéíóúüñÑ¿¡º") << QByteArray("CUIL |\xE1\xE9\xED\xF3\xFA\xFC\xF1\xD1\xBF\xA1\xBA");
     QTest::newRow("euro y comillas") << QStringLiteral("€ “x” – …") << QByteArray("\x80 \x93x\x94 \x96 \x85");
     QTest::newRow("š œ Ÿ ™") << QStringLiteral("šœŸ™") << QByteArray("\x9A\x9C\x9F\x99");
     QTest::newRow("fuera del código") << QStringLiteral("中") << QByteArray("?");
@@ -188,10 +187,153 @@ void TestDeclaracion::codificacion()
         QCOMPARE(DecodificarWindows1252(bytes), texto);
 }
 
-void TestDeclaracion::bytesIndefinidos()
+void TestDeclaracion::archivoDDJJ_data()
 {
-    QCOMPARE(DecodificarWindows1252(QByteArray("\x81\x8D\x8F\x90\x9D")), QString(5, QChar::ReplacementCharacter));
+    QTest::addColumn<QString>("archivo");
+    QTest::addColumn<QString>("titulo");
+    QTest::addColumn<int>("icono");
+    QTest::addColumn<QString>("aviso");
+    QTest::newRow("grabado") << "elegido.txt" << "GRABACION DE DATOS" << int(Icono::Informacion)
+                             << "Información grabada en el archivo DDJJ-OBRIX - 30123456789  03-2014.txt\r\n"
+                                "Envíe este archivo a recaudacion@obrix.example";
+    QTest::newRow("cancelado") << "" << "GRABACION DDJJ" << int(Icono::Exclamacion)
+                               << "No se grabó la DDJJ correspondiente al período generado.";
+    QTest::newRow("carpeta inexistente") << "no/existe.txt" << "GRABACION DE DATOS" << int(Icono::Critico)
+                                         << "Error al grabar el archivo.\r\nNúmero de error: ";
 }
 
-QTEST_GUILESS_MAIN(TestDeclaracion)
+void TestDeclaracion::archivoDDJJ()
+{
+    QFETCH(QString, archivo);
+    QFETCH(QString, titulo);
+    QFETCH(int, icono);
+    QFETCH(QString, aviso);
+    LocalPrueba local(LocalArgentina());
+    QTemporaryDir carpeta;
+    QFile destino(carpeta.filePath(archivo));
+    if (destino.open(QIODevice::WriteOnly))
+        destino.write(QByteArray(100000, 'x')); // an older, longer file is replaced whole
+    destino.close();
+    const auto liq = Declaracion();
+    DialogosPrueba dialogos;
+    dialogos.archivos.enqueue(archivo.isEmpty() ? QString() : destino.fileName());
+    DeclaracionJurada::GrabarArchivoDDJJ(*liq, dialogos);
+    QCOMPARE(dialogos.llamadas.at(0).texto, QStringLiteral("DDJJ-OBRIX - 30123456789  03-2014.txt"));
+    QCOMPARE(dialogos.Ultima().titulo, titulo);
+    QCOMPARE(int(dialogos.Ultima().icono), icono);
+    QVERIFY2(dialogos.Ultima().texto.startsWith(aviso), qPrintable(dialogos.Ultima().texto));
+    if (icono != int(Icono::Informacion))
+        return;
+    QVERIFY(destino.open(QIODevice::ReadOnly));
+    const QByteArray bytes = destino.readAll();
+    QCOMPARE(bytes, CodificarWindows1252(liq->TextoEnvio() + QStringLiteral("\r\n")));
+    QVERIFY(bytes.contains("Almac\xE9n N\xFA\xF1" "ez S.R.L.\r\nEl \xD1" "and\xFA\r\n"));
+    QVERIFY(bytes.contains("|FERN\xC1NDEZ DE LA CRUZ, MAR\xCD" "A EU|"));
+    QVERIFY(bytes.endsWith("|\r\n" + Raya.toLatin1() + "\r\n\r\n"));
+}
+
+void TestDeclaracion::envioDatos_data()
+{
+    QTest::addColumn<int>("opcion");
+    QTest::addColumn<QString>("boton");
+    QTest::addColumn<QString>("llamada");
+    QTest::newRow("grabar archivo") << 0 << "cmdAceptar" << "guardar";
+    QTest::newRow("correo") << 1 << "cmdAceptar" << "Información enviada por correo electrónico.";
+    QTest::newRow("envío directo: nada") << 2 << "cmdAceptar" << "";
+    QTest::newRow("cancelado") << 1 << "cmdCancelar" << "";
+}
+
+void TestDeclaracion::envioDatos()
+{
+    QFETCH(int, opcion);
+    QFETCH(QString, boton);
+    QFETCH(QString, llamada);
+    LocalPrueba local(LocalArgentina());
+    const auto liq = Declaracion();
+    DialogosPrueba dialogos;
+    dialogos.archivos.enqueue(QString());
+    ResponderMetodo(opcion, boton);
+    DeclaracionJurada::EnvioDatos(*liq, dialogos, nullptr);
+    const QStringList llamadas = {dialogos.llamadas.value(0).tipo, dialogos.llamadas.value(0).texto};
+    QCOMPARE(llamadas.contains(llamada) || (llamada.isEmpty() && dialogos.llamadas.isEmpty()), true);
+    if (opcion != 1 || llamada.isEmpty())
+        return;
+    const QJsonObject m = m_servidor->Ultimo();
+    QCOMPARE(m.value("rcpt_tos").toArray(), QJsonArray{Destino});
+    QCOMPARE(m.value("subject").toString(), QStringLiteral("DDJJ-OBRIX - 30123456789  03-2014"));
+    QCOMPARE(m.value("body").toString(), liq->TextoEnvio());
+}
+
+void TestDeclaracion::correoConAcentos()
+{
+    GrabarParametro(QLatin1String(ClaveSmtpRemitente), QStringLiteral("Almacén Núñez <empleador@talvo.example>"));
+    DialogosPrueba dialogos;
+    const QString asunto =
+        QStringLiteral("DDJJ de Núñez – período marzo de 2014, declaración jurada complementaria número 1");
+    const QString texto = QStringLiteral("Línea con acentos: áéíóú ñÑ €\r\n.empieza con punto\r\n"
+                                         "termina con espacio \r\nsigno = igual\r\n")
+        + QString(60, QChar(0x00E1)) + QString(60, QLatin1Char('-')) + QStringLiteral("\r\n");
+    QCOMPARE(EnviarCorreo(dialogos, Destino, asunto, texto, true), QString());
+    QVERIFY(dialogos.llamadas.isEmpty()); // no account: nothing asked
+    const QJsonObject m = m_servidor->Ultimo();
+    QCOMPARE(m.value("rcpt_tos").toArray(), QJsonArray{Destino});
+    QCOMPARE(m.value("mail_from").toString(), QStringLiteral("empleador@talvo.example"));
+    QCOMPARE(m.value("from").toString(), QStringLiteral("Almacén Núñez <empleador@talvo.example>"));
+    QCOMPARE(m.value("subject").toString(), asunto);
+    QCOMPARE(m.value("body").toString(), texto); // CR LF line ends kept
+    QVERIFY(m.value("max_line").toInt() <= 78);
+}
+
+void TestDeclaracion::servidorInalcanzable()
+{
+    Configurar(ServidorSmtp().Puerto()); // stopped as soon as it started
+    DialogosPrueba dialogos;
+    DeclaracionJurada::EnviarDDJJ(*Declaracion(), dialogos);
+    QCOMPARE(dialogos.Ultima().titulo, QStringLiteral("ENVIO DE DATOS"));
+    QCOMPARE(dialogos.Ultima().icono, Icono::Critico);
+    const QString inicio = QStringLiteral("No se pudo enviar correo electrónico.\r\nError No: 7\r\nDescripción: ");
+    QVERIFY2(dialogos.Ultima().texto.startsWith(inicio), qPrintable(dialogos.Ultima().texto));
+    QVERIFY(dialogos.Ultima().texto.size() > inicio.size() + 5);
+}
+
+void TestDeclaracion::claveSePideHastaQueSirveYNoSeGuarda()
+{
+    ServidorSmtp conCuenta({QStringLiteral("empleador"), QStringLiteral("s3creta-ñ")});
+    Configurar(conCuenta.Puerto(), QStringLiteral("empleador"));
+    DialogosPrueba dialogos;
+    dialogos.textos << QStringLiteral("mala") << QStringLiteral("s3creta-ñ");
+    const QString error = EnviarCorreo(dialogos, Destino, "uno", "texto\r\n", true);
+    QVERIFY2(error.startsWith(QStringLiteral("Error No: 67\r\n")), qPrintable(error));
+    QCOMPARE(EnviarCorreo(dialogos, Destino, "dos", "texto\r\n", true), QString());
+    QCOMPARE(EnviarCorreo(dialogos, Destino, "tres", "texto\r\n", true), QString());
+    QCOMPARE(dialogos.llamadas.size(), 2); // asked again after the wrong one, then kept for the run
+    QVERIFY(dialogos.llamadas.at(0).texto.contains(QStringLiteral("empleador")));
+    QCOMPARE(conCuenta.Ultimo().value("subject").toString(), QStringLiteral("tres"));
+    QSettings ajustes(QStringLiteral("OBRIX"), QStringLiteral("OBRIX"));
+    ajustes.sync();
+    QFile archivo(ajustes.fileName());
+    QVERIFY(archivo.open(QIODevice::ReadOnly));
+    const QByteArray guardado = archivo.readAll();
+    QVERIFY(guardado.contains("SMTPUSUARIO"));
+    QVERIFY(!guardado.contains("s3creta"));
+}
+
+void TestDeclaracion::starttlsVerificaElCertificado()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("openssl")).isEmpty())
+        QSKIP("sin openssl para hacer el certificado de prueba");
+    ServidorSmtp conTls({QStringLiteral("--starttls")});
+    // Without encryption the server's refusal is reported as it answered.
+    Configurar(conTls.Puerto());
+    DialogosPrueba dialogos;
+    QString resultado = EnviarCorreo(dialogos, Destino, "uno", "texto", true);
+    QVERIFY2(resultado.contains(QStringLiteral("STARTTLS")), qPrintable(resultado));
+    // With STARTTLS the self-signed certificate is refused: nothing goes out unverified.
+    GrabarParametro(QLatin1String(ClaveSmtpSeguridad), QStringLiteral("STARTTLS"));
+    resultado = EnviarCorreo(dialogos, Destino, "uno", "texto", true);
+    QVERIFY2(resultado.startsWith(QStringLiteral("Error No: 60\r\n")), qPrintable(resultado));
+    QVERIFY(conTls.Ultimo().isEmpty());
+}
+
+QTEST_MAIN(TestDeclaracion)
 #include "tst_declaracion.moc"
