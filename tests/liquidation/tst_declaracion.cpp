@@ -116,224 +116,206 @@ class TestDeclaracion : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void init();
-    void textoEnvio();
-    void codificacion_data();
-    void codificacion();
-    void archivoDDJJ_data();
-    void archivoDDJJ();
-    void envioDatos_data();
-    void envioDatos();
-    void correoConAcentos();
-    void servidorInalcanzable();
-    void claveSePideHastaQueSirveYNoSeGuarda();
-    void starttlsVerificaElCertificado();
+    void initTestCase()
+    {
+        AislarConfiguracion();
+        ParametrosPrueba();
+        CorreoEnvio = Destino;
+        m_servidor = std::make_unique<ServidorSmtp>();
+        QVERIFY2(m_servidor->Puerto() > 0, "no arrancó el servidor SMTP de prueba (python3-aiosmtpd)");
+    }
+
+    void init()
+    {
+        OlvidarClaveCorreo();
+        Configurar(m_servidor->Puerto());
+    }
+
+    void textoEnvio()
+    {
+        LocalPrueba local(LocalArgentina());
+        const QStringList esperado = {
+            "30-12345678-9", "Almacén Núñez S.R.L.", "El Ñandú", "Av. de Mayo 1234  3", "Rivadavia 55  PB", "4444-5555",
+            "1602  FLORIDA", "Juan Núñez", "DNI 12.345.678", "", "", "info@nunez.example", "523110", "17/05/2001",
+            "03/2014", "2", "1", "3234,50", "1234,50", "64,69", "20,00", "0,00", "245,19", "", Raya,
+            "CUIL         |APELLIDO Y NOMBRE|INGRESO|HABERES|CATEG.|AFIL.|M.JOR.|BAJA  |LICENCIA", Raya,
+            "20-12345678-6|PÉREZ, JUAN                   |01/02/2010|1234,50|007|SI|NO|00/00/0000|NO|",
+            "27-12345678-0|FERNÁNDEZ DE LA CRUZ, MARÍA EU|01/02/2010|2000,00|1234|NO|SI|05/03/2014|NO|",
+            "20-00000001-9|GÓMEZ, ANA                    |15/06/2012|800,00|120|SI|NO|00/00/0000|SI|", Raya, ""};
+        QCOMPARE(Declaracion()->TextoEnvio(), esperado.join(QStringLiteral("\r\n")));
+        // Amounts follow the user's notation.
+        LocalPrueba c(QLocale::c());
+        QCOMPARE(Declaracion()->TextoEnvio().split(QStringLiteral("\r\n")).at(17), QStringLiteral("3234.50"));
+    }
+
+    void codificacion_data()
+    {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("euro y comillas") << QStringLiteral("€ “x” – …") << QByteArray("\x80 \x93x\x94 \x96 \x85");
+        QTest::newRow("fuera del código") << QStringLiteral("中") << QByteArray("?");
+        QTest::newRow("fuera del plano básico") << QStringLiteral("a😀b") << QByteArray("a?b");
+        QTest::newRow("control C1") << QString(QChar(0x81)) << QByteArray("?");
+    }
+
+    void codificacion()
+    {
+        QFETCH(QString, texto);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(CodificarWindows1252(texto), bytes);
+        if (!bytes.contains('?'))
+            QCOMPARE(DecodificarWindows1252(bytes), texto);
+    }
+
+    void archivoDDJJ_data()
+    {
+        QTest::addColumn<QString>("archivo");
+        QTest::addColumn<QString>("titulo");
+        QTest::addColumn<int>("icono");
+        QTest::addColumn<QString>("aviso");
+        QTest::newRow("grabado") << "elegido.txt" << "GRABACION DE DATOS" << int(Icono::Informacion)
+                                 << "Información grabada en el archivo DDJJ-OBRIX - 30123456789  03-2014.txt\r\n"
+                                    "Envíe este archivo a recaudacion@obrix.example";
+        QTest::newRow("cancelado") << "" << "GRABACION DDJJ" << int(Icono::Exclamacion)
+                                   << "No se grabó la DDJJ correspondiente al período generado.";
+        QTest::newRow("carpeta inexistente") << "no/existe.txt" << "GRABACION DE DATOS" << int(Icono::Critico)
+                                             << "Error al grabar el archivo.\r\nNúmero de error: ";
+    }
+
+    void archivoDDJJ()
+    {
+        QFETCH(QString, archivo);
+        QFETCH(QString, titulo);
+        QFETCH(int, icono);
+        QFETCH(QString, aviso);
+        LocalPrueba local(LocalArgentina());
+        QTemporaryDir carpeta;
+        QFile destino(carpeta.filePath(archivo));
+        if (destino.open(QIODevice::WriteOnly))
+            destino.write(QByteArray(100000, 'x')); // an older, longer file is replaced whole
+        destino.close();
+        const auto liq = Declaracion();
+        DialogosPrueba dialogos;
+        dialogos.archivos.enqueue(archivo.isEmpty() ? QString() : destino.fileName());
+        DeclaracionJurada::GrabarArchivoDDJJ(*liq, dialogos);
+        QCOMPARE(dialogos.llamadas.at(0).texto, QStringLiteral("DDJJ-OBRIX - 30123456789  03-2014.txt"));
+        QCOMPARE(dialogos.Ultima().titulo, titulo);
+        QCOMPARE(int(dialogos.Ultima().icono), icono);
+        QVERIFY2(dialogos.Ultima().texto.startsWith(aviso), qPrintable(dialogos.Ultima().texto));
+        if (icono != int(Icono::Informacion))
+            return;
+        QVERIFY(destino.open(QIODevice::ReadOnly));
+        const QByteArray bytes = destino.readAll();
+        QCOMPARE(bytes, CodificarWindows1252(liq->TextoEnvio() + QStringLiteral("\r\n")));
+        QVERIFY(bytes.contains("Almac\xE9n N\xFA\xF1" "ez S.R.L.\r\nEl \xD1" "and\xFA\r\n"));
+        QVERIFY(bytes.contains("|FERN\xC1NDEZ DE LA CRUZ, MAR\xCD" "A EU|"));
+    }
+
+    void envioDatos_data()
+    {
+        QTest::addColumn<int>("opcion");
+        QTest::addColumn<QString>("boton");
+        QTest::addColumn<QString>("llamada");
+        QTest::newRow("grabar archivo") << 0 << "cmdAceptar" << "guardar";
+        QTest::newRow("correo") << 1 << "cmdAceptar" << "Información enviada por correo electrónico.";
+        QTest::newRow("envío directo: nada") << 2 << "cmdAceptar" << "";
+        QTest::newRow("cancelado") << 1 << "cmdCancelar" << "";
+    }
+
+    void envioDatos()
+    {
+        QFETCH(int, opcion);
+        QFETCH(QString, boton);
+        QFETCH(QString, llamada);
+        LocalPrueba local(LocalArgentina());
+        const auto liq = Declaracion();
+        DialogosPrueba dialogos;
+        dialogos.archivos.enqueue(QString());
+        ResponderMetodo(opcion, boton);
+        DeclaracionJurada::EnvioDatos(*liq, dialogos, nullptr);
+        // The first thing the user sees: the save dialog, the mail's notice, or nothing at all.
+        const auto primera = dialogos.llamadas.value(0);
+        QCOMPARE(primera.tipo == QLatin1String("guardar") ? primera.tipo : primera.texto, llamada);
+        if (primera.tipo != QLatin1String("mensaje"))
+            return;
+        const QJsonObject m = m_servidor->Ultimo();
+        QCOMPARE(m.value("rcpt_tos").toArray(), QJsonArray{Destino});
+        QCOMPARE(m.value("subject").toString(), QStringLiteral("DDJJ-OBRIX - 30123456789  03-2014"));
+        QCOMPARE(m.value("body").toString(), liq->TextoEnvio());
+    }
+
+    void correoConAcentos()
+    {
+        GrabarParametro(QLatin1String(ClaveSmtpRemitente), QStringLiteral("Almacén Núñez <empleador@talvo.example>"));
+        DialogosPrueba dialogos;
+        const QString asunto =
+            QStringLiteral("DDJJ de Núñez – período marzo de 2014, declaración jurada complementaria número 1");
+        const QString texto = QStringLiteral("Línea con acentos: áéíóú ñÑ €\r\n.empieza con punto\r\n"
+                                             "termina con espacio \r\nsigno = igual\r\n")
+            + QString(60, QChar(0x00E1)) + QString(60, QLatin1Char('-')) + QStringLiteral("\r\n");
+        QCOMPARE(EnviarCorreo(dialogos, Destino, asunto, texto, true), QString());
+        QVERIFY(dialogos.llamadas.isEmpty()); // no account: nothing asked
+        const QJsonObject m = m_servidor->Ultimo();
+        QCOMPARE(m.value("rcpt_tos").toArray(), QJsonArray{Destino});
+        QCOMPARE(m.value("mail_from").toString(), QStringLiteral("empleador@talvo.example"));
+        QCOMPARE(m.value("from").toString(), QStringLiteral("Almacén Núñez <empleador@talvo.example>"));
+        QCOMPARE(m.value("subject").toString(), asunto);
+        QCOMPARE(m.value("body").toString(), texto); // CR LF line ends kept
+        QVERIFY(m.value("max_line").toInt() <= 78);
+    }
+
+    void servidorInalcanzable()
+    {
+        Configurar(ServidorSmtp().Puerto()); // stopped as soon as it started
+        DialogosPrueba dialogos;
+        DeclaracionJurada::EnviarDDJJ(*Declaracion(), dialogos);
+        QCOMPARE(dialogos.Ultima().titulo, QStringLiteral("ENVIO DE DATOS"));
+        QCOMPARE(dialogos.Ultima().icono, Icono::Critico);
+        const QString inicio = QStringLiteral("No se pudo enviar correo electrónico.\r\nError No: 7\r\nDescripción: ");
+        QVERIFY2(dialogos.Ultima().texto.startsWith(inicio), qPrintable(dialogos.Ultima().texto));
+    }
+
+    void claveSePideHastaQueSirveYNoSeGuarda()
+    {
+        ServidorSmtp conCuenta({QStringLiteral("empleador"), QStringLiteral("s3creta-ñ")});
+        Configurar(conCuenta.Puerto(), QStringLiteral("empleador"));
+        DialogosPrueba dialogos;
+        dialogos.textos << QStringLiteral("mala") << QStringLiteral("s3creta-ñ");
+        const QString error = EnviarCorreo(dialogos, Destino, "uno", "texto\r\n", true);
+        QVERIFY2(error.startsWith(QStringLiteral("Error No: 67\r\n")), qPrintable(error));
+        QCOMPARE(EnviarCorreo(dialogos, Destino, "dos", "texto\r\n", true), QString());
+        QCOMPARE(EnviarCorreo(dialogos, Destino, "tres", "texto\r\n", true), QString());
+        QCOMPARE(dialogos.llamadas.size(), 2); // asked again after the wrong one, then kept for the run
+        QCOMPARE(conCuenta.Ultimo().value("subject").toString(), QStringLiteral("tres"));
+        QSettings ajustes(QStringLiteral("OBRIX"), QStringLiteral("OBRIX"));
+        ajustes.sync();
+        QFile archivo(ajustes.fileName());
+        QVERIFY(archivo.open(QIODevice::ReadOnly));
+        const QByteArray guardado = archivo.readAll();
+        QVERIFY(guardado.contains("SMTPUSUARIO"));
+        QVERIFY(!guardado.contains("s3creta"));
+    }
+
+    void starttlsVerificaElCertificado()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("openssl")).isEmpty())
+            QSKIP("sin openssl para hacer el certificado de prueba");
+        ServidorSmtp conTls({QStringLiteral("--starttls")});
+        // Without encryption the server's refusal is reported as it answered.
+        Configurar(conTls.Puerto());
+        DialogosPrueba dialogos;
+        QString resultado = EnviarCorreo(dialogos, Destino, "uno", "texto", true);
+        QVERIFY2(resultado.contains(QStringLiteral("STARTTLS")), qPrintable(resultado));
+        // With STARTTLS the self-signed certificate is refused: nothing goes out unverified.
+        GrabarParametro(QLatin1String(ClaveSmtpSeguridad), QStringLiteral("STARTTLS"));
+        resultado = EnviarCorreo(dialogos, Destino, "uno", "texto", true);
+        QVERIFY2(resultado.startsWith(QStringLiteral("Error No: 60\r\n")), qPrintable(resultado));
+        QVERIFY(conTls.Ultimo().isEmpty());
+    }
 
 private:
     std::unique_ptr<ServidorSmtp> m_servidor;
 };
-
-void TestDeclaracion::initTestCase()
-{
-    AislarConfiguracion();
-    ParametrosPrueba();
-    CorreoEnvio = Destino;
-    m_servidor = std::make_unique<ServidorSmtp>();
-    QVERIFY2(m_servidor->Puerto() > 0, "no arrancó el servidor SMTP de prueba (python3-aiosmtpd)");
-}
-
-void TestDeclaracion::init()
-{
-    OlvidarClaveCorreo();
-    Configurar(m_servidor->Puerto());
-}
-
-void TestDeclaracion::textoEnvio()
-{
-    LocalPrueba local(LocalArgentina());
-    const QStringList esperado = {
-        "30-12345678-9", "Almacén Núñez S.R.L.", "El Ñandú", "Av. de Mayo 1234  3", "Rivadavia 55  PB", "4444-5555",
-        "1602  FLORIDA", "Juan Núñez", "DNI 12.345.678", "", "", "info@nunez.example", "523110", "17/05/2001",
-        "03/2014", "2", "1", "3234,50", "1234,50", "64,69", "20,00", "0,00", "245,19", "", Raya,
-        "CUIL         |APELLIDO Y NOMBRE|INGRESO|HABERES|CATEG.|AFIL.|M.JOR.|BAJA  |LICENCIA", Raya,
-        "20-12345678-6|PÉREZ, JUAN                   |01/02/2010|1234,50|007|SI|NO|00/00/0000|NO|",
-        "27-12345678-0|FERNÁNDEZ DE LA CRUZ, MARÍA EU|01/02/2010|2000,00|1234|NO|SI|05/03/2014|NO|",
-        "20-00000001-9|GÓMEZ, ANA                    |15/06/2012|800,00|120|SI|NO|00/00/0000|SI|", Raya, ""};
-    QCOMPARE(Declaracion()->TextoEnvio(), esperado.join(QStringLiteral("\r\n")));
-    // Amounts follow the user's notation.
-    LocalPrueba c(QLocale::c());
-    QCOMPARE(Declaracion()->TextoEnvio().split(QStringLiteral("\r\n")).at(17), QStringLiteral("3234.50"));
-}
-
-void TestDeclaracion::codificacion_data()
-{
-    QTest::addColumn<QString>("texto");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("latin-1") << QStringLiteral("CUIL |áéíóúüñÑ¿¡º") << QByteArray("CUIL |\xE1\xE9\xED\xF3\xFA\xFC\xF1\xD1\xBF\xA1\xBA");
-    QTest::newRow("euro y comillas") << QStringLiteral("€ “x” – …") << QByteArray("\x80 \x93x\x94 \x96 \x85");
-    QTest::newRow("š œ Ÿ ™") << QStringLiteral("šœŸ™") << QByteArray("\x9A\x9C\x9F\x99");
-    QTest::newRow("fuera del código") << QStringLiteral("中") << QByteArray("?");
-    QTest::newRow("fuera del plano básico") << QStringLiteral("a😀b") << QByteArray("a?b");
-    QTest::newRow("control C1") << QString(QChar(0x81)) << QByteArray("?");
-}
-
-void TestDeclaracion::codificacion()
-{
-    QFETCH(QString, texto);
-    QFETCH(QByteArray, bytes);
-    QCOMPARE(CodificarWindows1252(texto), bytes);
-    if (!bytes.contains('?'))
-        QCOMPARE(DecodificarWindows1252(bytes), texto);
-}
-
-void TestDeclaracion::archivoDDJJ_data()
-{
-    QTest::addColumn<QString>("archivo");
-    QTest::addColumn<QString>("titulo");
-    QTest::addColumn<int>("icono");
-    QTest::addColumn<QString>("aviso");
-    QTest::newRow("grabado") << "elegido.txt" << "GRABACION DE DATOS" << int(Icono::Informacion)
-                             << "Información grabada en el archivo DDJJ-OBRIX - 30123456789  03-2014.txt\r\n"
-                                "Envíe este archivo a recaudacion@obrix.example";
-    QTest::newRow("cancelado") << "" << "GRABACION DDJJ" << int(Icono::Exclamacion)
-                               << "No se grabó la DDJJ correspondiente al período generado.";
-    QTest::newRow("carpeta inexistente") << "no/existe.txt" << "GRABACION DE DATOS" << int(Icono::Critico)
-                                         << "Error al grabar el archivo.\r\nNúmero de error: ";
-}
-
-void TestDeclaracion::archivoDDJJ()
-{
-    QFETCH(QString, archivo);
-    QFETCH(QString, titulo);
-    QFETCH(int, icono);
-    QFETCH(QString, aviso);
-    LocalPrueba local(LocalArgentina());
-    QTemporaryDir carpeta;
-    QFile destino(carpeta.filePath(archivo));
-    if (destino.open(QIODevice::WriteOnly))
-        destino.write(QByteArray(100000, 'x')); // an older, longer file is replaced whole
-    destino.close();
-    const auto liq = Declaracion();
-    DialogosPrueba dialogos;
-    dialogos.archivos.enqueue(archivo.isEmpty() ? QString() : destino.fileName());
-    DeclaracionJurada::GrabarArchivoDDJJ(*liq, dialogos);
-    QCOMPARE(dialogos.llamadas.at(0).texto, QStringLiteral("DDJJ-OBRIX - 30123456789  03-2014.txt"));
-    QCOMPARE(dialogos.Ultima().titulo, titulo);
-    QCOMPARE(int(dialogos.Ultima().icono), icono);
-    QVERIFY2(dialogos.Ultima().texto.startsWith(aviso), qPrintable(dialogos.Ultima().texto));
-    if (icono != int(Icono::Informacion))
-        return;
-    QVERIFY(destino.open(QIODevice::ReadOnly));
-    const QByteArray bytes = destino.readAll();
-    QCOMPARE(bytes, CodificarWindows1252(liq->TextoEnvio() + QStringLiteral("\r\n")));
-    QVERIFY(bytes.contains("Almac\xE9n N\xFA\xF1" "ez S.R.L.\r\nEl \xD1" "and\xFA\r\n"));
-    QVERIFY(bytes.contains("|FERN\xC1NDEZ DE LA CRUZ, MAR\xCD" "A EU|"));
-    QVERIFY(bytes.endsWith("|\r\n" + Raya.toLatin1() + "\r\n\r\n"));
-}
-
-void TestDeclaracion::envioDatos_data()
-{
-    QTest::addColumn<int>("opcion");
-    QTest::addColumn<QString>("boton");
-    QTest::addColumn<QString>("llamada");
-    QTest::newRow("grabar archivo") << 0 << "cmdAceptar" << "guardar";
-    QTest::newRow("correo") << 1 << "cmdAceptar" << "Información enviada por correo electrónico.";
-    QTest::newRow("envío directo: nada") << 2 << "cmdAceptar" << "";
-    QTest::newRow("cancelado") << 1 << "cmdCancelar" << "";
-}
-
-void TestDeclaracion::envioDatos()
-{
-    QFETCH(int, opcion);
-    QFETCH(QString, boton);
-    QFETCH(QString, llamada);
-    LocalPrueba local(LocalArgentina());
-    const auto liq = Declaracion();
-    DialogosPrueba dialogos;
-    dialogos.archivos.enqueue(QString());
-    ResponderMetodo(opcion, boton);
-    DeclaracionJurada::EnvioDatos(*liq, dialogos, nullptr);
-    const QStringList llamadas = {dialogos.llamadas.value(0).tipo, dialogos.llamadas.value(0).texto};
-    QCOMPARE(llamadas.contains(llamada) || (llamada.isEmpty() && dialogos.llamadas.isEmpty()), true);
-    if (opcion != 1 || llamada.isEmpty())
-        return;
-    const QJsonObject m = m_servidor->Ultimo();
-    QCOMPARE(m.value("rcpt_tos").toArray(), QJsonArray{Destino});
-    QCOMPARE(m.value("subject").toString(), QStringLiteral("DDJJ-OBRIX - 30123456789  03-2014"));
-    QCOMPARE(m.value("body").toString(), liq->TextoEnvio());
-}
-
-void TestDeclaracion::correoConAcentos()
-{
-    GrabarParametro(QLatin1String(ClaveSmtpRemitente), QStringLiteral("Almacén Núñez <empleador@talvo.example>"));
-    DialogosPrueba dialogos;
-    const QString asunto =
-        QStringLiteral("DDJJ de Núñez – período marzo de 2014, declaración jurada complementaria número 1");
-    const QString texto = QStringLiteral("Línea con acentos: áéíóú ñÑ €\r\n.empieza con punto\r\n"
-                                         "termina con espacio \r\nsigno = igual\r\n")
-        + QString(60, QChar(0x00E1)) + QString(60, QLatin1Char('-')) + QStringLiteral("\r\n");
-    QCOMPARE(EnviarCorreo(dialogos, Destino, asunto, texto, true), QString());
-    QVERIFY(dialogos.llamadas.isEmpty()); // no account: nothing asked
-    const QJsonObject m = m_servidor->Ultimo();
-    QCOMPARE(m.value("rcpt_tos").toArray(), QJsonArray{Destino});
-    QCOMPARE(m.value("mail_from").toString(), QStringLiteral("empleador@talvo.example"));
-    QCOMPARE(m.value("from").toString(), QStringLiteral("Almacén Núñez <empleador@talvo.example>"));
-    QCOMPARE(m.value("subject").toString(), asunto);
-    QCOMPARE(m.value("body").toString(), texto); // CR LF line ends kept
-    QVERIFY(m.value("max_line").toInt() <= 78);
-}
-
-void TestDeclaracion::servidorInalcanzable()
-{
-    Configurar(ServidorSmtp().Puerto()); // stopped as soon as it started
-    DialogosPrueba dialogos;
-    DeclaracionJurada::EnviarDDJJ(*Declaracion(), dialogos);
-    QCOMPARE(dialogos.Ultima().titulo, QStringLiteral("ENVIO DE DATOS"));
-    QCOMPARE(dialogos.Ultima().icono, Icono::Critico);
-    const QString inicio = QStringLiteral("No se pudo enviar correo electrónico.\r\nError No: 7\r\nDescripción: ");
-    QVERIFY2(dialogos.Ultima().texto.startsWith(inicio), qPrintable(dialogos.Ultima().texto));
-    QVERIFY(dialogos.Ultima().texto.size() > inicio.size() + 5);
-}
-
-void TestDeclaracion::claveSePideHastaQueSirveYNoSeGuarda()
-{
-    ServidorSmtp conCuenta({QStringLiteral("empleador"), QStringLiteral("s3creta-ñ")});
-    Configurar(conCuenta.Puerto(), QStringLiteral("empleador"));
-    DialogosPrueba dialogos;
-    dialogos.textos << QStringLiteral("mala") << QStringLiteral("s3creta-ñ");
-    const QString error = EnviarCorreo(dialogos, Destino, "uno", "texto\r\n", true);
-    QVERIFY2(error.startsWith(QStringLiteral("Error No: 67\r\n")), qPrintable(error));
-    QCOMPARE(EnviarCorreo(dialogos, Destino, "dos", "texto\r\n", true), QString());
-    QCOMPARE(EnviarCorreo(dialogos, Destino, "tres", "texto\r\n", true), QString());
-    QCOMPARE(dialogos.llamadas.size(), 2); // asked again after the wrong one, then kept for the run
-    QVERIFY(dialogos.llamadas.at(0).texto.contains(QStringLiteral("empleador")));
-    QCOMPARE(conCuenta.Ultimo().value("subject").toString(), QStringLiteral("tres"));
-    QSettings ajustes(QStringLiteral("OBRIX"), QStringLiteral("OBRIX"));
-    ajustes.sync();
-    QFile archivo(ajustes.fileName());
-    QVERIFY(archivo.open(QIODevice::ReadOnly));
-    const QByteArray guardado = archivo.readAll();
-    QVERIFY(guardado.contains("SMTPUSUARIO"));
-    QVERIFY(!guardado.contains("s3creta"));
-}
-
-void TestDeclaracion::starttlsVerificaElCertificado()
-{
-    if (QStandardPaths::findExecutable(QStringLiteral("openssl")).isEmpty())
-        QSKIP("sin openssl para hacer el certificado de prueba");
-    ServidorSmtp conTls({QStringLiteral("--starttls")});
-    // Without encryption the server's refusal is reported as it answered.
-    Configurar(conTls.Puerto());
-    DialogosPrueba dialogos;
-    QString resultado = EnviarCorreo(dialogos, Destino, "uno", "texto", true);
-    QVERIFY2(resultado.contains(QStringLiteral("STARTTLS")), qPrintable(resultado));
-    // With STARTTLS the self-signed certificate is refused: nothing goes out unverified.
-    GrabarParametro(QLatin1String(ClaveSmtpSeguridad), QStringLiteral("STARTTLS"));
-    resultado = EnviarCorreo(dialogos, Destino, "uno", "texto", true);
-    QVERIFY2(resultado.startsWith(QStringLiteral("Error No: 60\r\n")), qPrintable(resultado));
-    QVERIFY(conTls.Ultimo().isEmpty());
-}
 
 QTEST_MAIN(TestDeclaracion)
 #include "tst_declaracion.moc"
