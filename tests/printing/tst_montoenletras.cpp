@@ -8,67 +8,47 @@ class TestMontoEnLetras : public QObject
 {
     Q_OBJECT
 private slots:
-    void texto_data();
-    void texto();
+    void texto_data()
+    {
+        QTest::addColumn<double>("importe");
+        QTest::addColumn<QString>("esperado");
+        // The union's own worked examples.
+        QTest::newRow("0") << 0.0 << "CERO";
+        QTest::newRow("0.50") << 0.50 << "CON ( 50/100)";
+        QTest::newRow("1") << 1.0 << " UNO CON ( 0/100)";
+        QTest::newRow("21.10") << 21.10 << "VEINTIUN  CON ( 10/100)";
+        QTest::newRow("31") << 31.0 << "TREINTA  Y UN  CON ( 0/100)";
+        QTest::newRow("100") << 100.0 << "CIEN CON ( 0/100)";
+        QTest::newRow("1000") << 1000.0 << " MIL CON ( 0/100)";
+        QTest::newRow("1031.05") << 1031.05 << " MIL TREINTA  Y UNO CON ( 5/100)";
+        QTest::newRow("2500") << 2500.0 << "DOS  MIL QUINIENTOS  CON ( 0/100)";
+        QTest::newRow("1000000") << 1000000.0 << " UN MILLON CON ( 0/100)";
+        // The words follow the rounded figure, even across a group.
+        QTest::newRow("12.996") << 12.996 << "TRECE  CON ( 0/100)";
+        QTest::newRow("999.995") << 999.995 << " MIL CON ( 0/100)";
+        QTest::newRow("0.004") << 0.004 << "CERO";
+        QTest::newRow("30: no Y") << 30.0 << "TREINTA  CON ( 0/100)";
+        // UN before a noun, UNO after a thousands group; CIEN in each group.
+        QTest::newRow("101") << 101.0 << "CIENTO UN  CON ( 0/100)";
+        QTest::newRow("1101") << 1101.0 << " MIL CIENTO UNO CON ( 0/100)";
+        QTest::newRow("31031") << 31031.0 << "TREINTA  Y UN  MIL TREINTA  Y UNO CON ( 0/100)";
+        QTest::newRow("1001001") << 1001001.0 << " UN MILLON  MIL  UNO CON ( 0/100)";
+        QTest::newRow("100100100") << 100100100.0 << " CIEN MILLONES CIEN  MIL CIEN CON ( 0/100)";
+        QTest::newRow("largest") << 999999999.99
+                                 << "NOVECIENTOS NOVENTA  Y NUEVE  MILLONES NOVECIENTOS NOVENTA  Y NUEVE  MIL "
+                                    "NOVECIENTOS NOVENTA  Y NUEVE  CON ( 99/100)";
+        // Outside the range: nothing rather than wrong words.
+        QTest::newRow("billion") << 1000000000.0 << "";
+        QTest::newRow("negative") << -5.0 << "";
+    }
+
+    void texto()
+    {
+        QFETCH(double, importe);
+        QFETCH(QString, esperado);
+        QCOMPARE(MontoEnLetras(importe), esperado);
+    }
 };
-
-void TestMontoEnLetras::texto_data()
-{
-    QTest::addColumn<double>("importe");
-    QTest::addColumn<QString>("esperado");
-    // The union's own worked examples.
-    QTest::newRow("0") << 0.0 << "CERO";
-    QTest::newRow("0.50") << 0.50 << "CON ( 50/100)";
-    QTest::newRow("1") << 1.0 << " UNO CON ( 0/100)";
-    QTest::newRow("21.10") << 21.10 << "VEINTIUN  CON ( 10/100)";
-    QTest::newRow("31") << 31.0 << "TREINTA  Y UN  CON ( 0/100)";
-    QTest::newRow("100") << 100.0 << "CIEN CON ( 0/100)";
-    QTest::newRow("1000") << 1000.0 << " MIL CON ( 0/100)";
-    QTest::newRow("1031.05") << 1031.05 << " MIL TREINTA  Y UNO CON ( 5/100)";
-    QTest::newRow("2500") << 2500.0 << "DOS  MIL QUINIENTOS  CON ( 0/100)";
-    QTest::newRow("1000000") << 1000000.0 << " UN MILLON CON ( 0/100)";
-    // Cents alone, and fractions that round to cents.
-    QTest::newRow("0.05") << 0.05 << "CON ( 5/100)";
-    QTest::newRow("0.004 is nothing") << 0.004 << "CERO";
-    QTest::newRow("7.001") << 7.001 << "SIETE  CON ( 0/100)";
-    // The words follow the rounded figure: 12.996 prints $13.00.
-    QTest::newRow("12.996") << 12.996 << "TRECE  CON ( 0/100)";
-    QTest::newRow("999.995") << 999.995 << " MIL CON ( 0/100)";
-    // One-word values up to 29, tens from 30.
-    QTest::newRow("15") << 15.0 << "QUINCE  CON ( 0/100)";
-    QTest::newRow("29") << 29.0 << "VEINTINUEVE  CON ( 0/100)";
-    QTest::newRow("30") << 30.0 << "TREINTA  CON ( 0/100)";
-    QTest::newRow("99") << 99.0 << "NOVENTA  Y NUEVE  CON ( 0/100)";
-    // "UN" or "UNO": UNO only after a thousands group or for a lone 001.
-    QTest::newRow("101") << 101.0 << "CIENTO UN  CON ( 0/100)";
-    QTest::newRow("1101") << 1101.0 << " MIL CIENTO UNO CON ( 0/100)";
-    QTest::newRow("2001") << 2001.0 << "DOS  MIL  UNO CON ( 0/100)";
-    QTest::newRow("21000") << 21000.0 << "VEINTIUN  MIL CON ( 0/100)";
-    QTest::newRow("31000") << 31000.0 << "TREINTA  Y UN  MIL CON ( 0/100)";
-    QTest::newRow("31031") << 31031.0 << "TREINTA  Y UN  MIL TREINTA  Y UNO CON ( 0/100)";
-    // CIEN in each group.
-    QTest::newRow("100000") << 100000.0 << "CIEN  MIL CON ( 0/100)";
-    QTest::newRow("100000000") << 100000000.0 << " CIEN MILLONES CON ( 0/100)";
-    QTest::newRow("100100100") << 100100100.0 << " CIEN MILLONES CIEN  MIL CIEN CON ( 0/100)";
-    QTest::newRow("2000000") << 2000000.0 << "DOS  MILLONES CON ( 0/100)";
-    QTest::newRow("1001001") << 1001001.0 << " UN MILLON  MIL  UNO CON ( 0/100)";
-    QTest::newRow("slip total") << 9999999.99
-                                << "NUEVE  MILLONES NOVECIENTOS NOVENTA  Y NUEVE  MIL NOVECIENTOS NOVENTA  Y NUEVE  "
-                                   "CON ( 99/100)";
-    QTest::newRow("largest") << 999999999.99
-                             << "NOVECIENTOS NOVENTA  Y NUEVE  MILLONES NOVECIENTOS NOVENTA  Y NUEVE  MIL "
-                                "NOVECIENTOS NOVENTA  Y NUEVE  CON ( 99/100)";
-    // Outside the range: nothing rather than wrong words.
-    QTest::newRow("billion") << 1000000000.0 << "";
-    QTest::newRow("negative") << -5.0 << "";
-}
-
-void TestMontoEnLetras::texto()
-{
-    QFETCH(double, importe);
-    QFETCH(QString, esperado);
-    QCOMPARE(MontoEnLetras(importe), esperado);
-}
 
 QTEST_GUILESS_MAIN(TestMontoEnLetras)
 #include "tst_montoenletras.moc"
