@@ -241,21 +241,18 @@ bool Liquidacion::Leer(Conexion& bd, qint64 id)
     if (!empresa->Leer(bd, cab.Entero(QStringLiteral("idmatriz"))))
         return false;
 
-    // Category and master identity come from the employees' master rows, read in one query.
-    QHash<QString, QString> categorias;
-    Consulta cat = bd.AbrirConsulta(QStringLiteral("select codigo, descripcion from categorias"));
-    if (!cat.Valida())
-        return false;
-    for (; !cat.Fin(); cat.Siguiente())
-        categorias.insert(cat.Texto(QStringLiteral("codigo")), cat.Texto(QStringLiteral("descripcion")));
-    QHash<qint64, int> puestos;
-    Consulta mae = bd.AbrirConsulta(QStringLiteral("select id, puesto from empleados where id in "
-                                                   "(select idempleado from liquidaciones_empl where idliquidacion = %1)")
-                                        .arg(id));
+    // Category and its description come from the employees' master rows, read in one query.
+    QHash<qint64, QPair<int, QString>> maestros;
+    Consulta mae = bd.AbrirConsulta(
+        QStringLiteral("select e.id, e.puesto, c.descripcion from empleados e left join categorias c "
+                       "on c.codigo = printf('%03d', e.puesto) where e.id in "
+                       "(select idempleado from liquidaciones_empl where idliquidacion = ")
+        + QString::number(id) + QLatin1Char(')'));
     if (!mae.Valida())
         return false;
     for (; !mae.Fin(); mae.Siguiente())
-        puestos.insert(mae.Entero(QStringLiteral("id")), int(mae.Entero(QStringLiteral("puesto"))));
+        maestros.insert(mae.Entero(QStringLiteral("id")),
+                        {int(mae.Entero(QStringLiteral("puesto"))), mae.Texto(QStringLiteral("descripcion"))});
 
     auto lista = QSharedPointer<ListaEmpleados>::create();
     Consulta filas = bd.AbrirConsulta(
@@ -268,11 +265,10 @@ bool Liquidacion::Leer(Conexion& bd, qint64 id)
         // The snapshot keeps the master's id even when that row has since been deleted.
         const qint64 idEmpleado = filas.Entero(QStringLiteral("idempleado"));
         e->setIdEmpleado(idEmpleado);
-        const auto maestro = puestos.constFind(idEmpleado);
-        if (maestro != puestos.constEnd()) {
-            e->setCategoria(maestro.value());
-            e->setDescripcionCategoria(
-                categorias.value(QStringLiteral("%1").arg(maestro.value(), 3, 10, QLatin1Char('0'))));
+        const auto maestro = maestros.constFind(idEmpleado);
+        if (maestro != maestros.constEnd()) {
+            e->setCategoria(maestro->first);
+            e->setDescripcionCategoria(maestro->second);
             e->setNuevo(false);
         }
         e->setHaberes(filas.Doble(QStringLiteral("remuneracion")));
