@@ -49,7 +49,7 @@ inline QSharedPointer<Empresa> EmpresaPrueba(Conexion* bd = nullptr, const QStri
     return emp;
 }
 
-/// An employee of emp (not stored).
+/// An employee of emp, already in the company's list (not stored).
 inline QSharedPointer<Empleado> EmpleadoPrueba(const QSharedPointer<Empresa>& emp, const QString& cuil,
                                                const QString& nombre, double haberes, bool afiliado = false,
                                                const QDate& baja = FechaSinBaja(), int licencia = 0)
@@ -63,7 +63,7 @@ inline QSharedPointer<Empleado> EmpleadoPrueba(const QSharedPointer<Empresa>& em
     e->setFechaBaja(baja);
     e->setLicencia(licencia);
     e->setFechaIngreso(QDate(2010, 2, 1));
-    return e;
+    return emp->ListaBaseEmpleados().Add(e, cuil);
 }
 
 /// A new slip of emp for mes/anio with a copy of the company's employees.
@@ -98,9 +98,8 @@ struct BaseConEmpleados
         empleados[0]->setCategoria(1);
         empleados[1]->setCategoria(120);
         for (const auto& e : empleados) {
-            m_valida = m_valida && emp && e->Grabar(base.bd());
+            m_valida = m_valida && e->Grabar(base.bd());
             e->setNuevo(false);
-            emp->ListaBaseEmpleados().Add(e, e->CUIL());
         }
     }
     bool Valida() const { return m_valida && base.Valida(); }

@@ -1,19 +1,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """A real SMTP server on loopback for the mail tests.
 
-Usage: servidor_smtp.py CARPETA [USUARIO CLAVE | --starttls]
+Usage: servidor_smtp.py CARPETA [USUARIO CLAVE]
 Listens on a free port of 127.0.0.1, prints "LISTO <port>" and serves until stdin closes.
-Each message received is decoded with Python's own e-mail parser and written to CARPETA as
-mensajeN.json (envelope, decoded subject and text, headers, content type and charset).
-With USUARIO and CLAVE, the server demands that login before accepting mail. With --starttls it
-demands STARTTLS, with a self-signed certificate made on the spot (openssl), which a client that
-checks certificates must refuse.
+The last message received is decoded with Python's own e-mail parser and written to CARPETA as
+ultimo.json (envelope, decoded subject and text, headers, content type and charset).
+With USUARIO and CLAVE, the server demands that login before accepting mail.
 """
 import json
 import os
 import socket
-import ssl
-import subprocess
 import sys
 from email import policy
 from email.parser import BytesParser
@@ -25,7 +21,6 @@ from aiosmtpd.smtp import AuthResult, LoginPassword
 class Guardar:
     def __init__(self, carpeta):
         self.carpeta = carpeta
-        self.cantidad = 0
 
     async def handle_DATA(self, server, session, envelope):
         crudo = envelope.original_content
@@ -43,8 +38,7 @@ class Guardar:
             "body": mensaje.get_content(),
             "max_line": max(len(l) for l in crudo.split(b"\r\n")),
         }
-        self.cantidad += 1
-        destino = os.path.join(self.carpeta, "mensaje%d.json" % self.cantidad)
+        destino = os.path.join(self.carpeta, "ultimo.json")
         with open(destino + ".tmp", "w", encoding="utf-8") as f:
             json.dump(datos, f, ensure_ascii=False)
         os.replace(destino + ".tmp", destino)
@@ -60,15 +54,7 @@ def puerto_libre():
 def main():
     carpeta = sys.argv[1]
     opciones = {}
-    if sys.argv[2:3] == ["--starttls"]:
-        clave, cert = os.path.join(carpeta, "clave.pem"), os.path.join(carpeta, "cert.pem")
-        subprocess.run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout", clave,
-                        "-out", cert, "-days", "1", "-subj", "/CN=127.0.0.1"],
-                       check=True, capture_output=True)
-        contexto = ssl.create_default_context(ssl.Purpose.CLIENT_AUTH)
-        contexto.load_cert_chain(cert, clave)
-        opciones = dict(tls_context=contexto, require_starttls=True)
-    elif len(sys.argv) >= 4:
+    if len(sys.argv) >= 4:
         usuario, clave = sys.argv[2].encode(), sys.argv[3].encode()
 
         def autenticar(server, session, envelope, mechanism, auth_data):
