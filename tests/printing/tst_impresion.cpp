@@ -43,49 +43,38 @@ QStringList Simbolos(const QList<QImage>& hojas, const QString& carpeta)
     return Ejecutar(QStringLiteral("zbarimg"), mitades).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
-struct Palabra
+/// Every word of the PDF from pdftotext -bbox: its page and the top-left corner of its box in millimetres.
+struct Palabras
 {
-    int pagina;
-    double x, y; // millimetres from the top-left corner
-    QString texto;
-};
+    struct Palabra { int pagina; double x, y; QString texto; };
+    QList<Palabra> lista;
 
-/// Every word of the PDF with the top-left corner of its box, from pdftotext -bbox.
-QList<Palabra> Palabras(const QString& pdf)
-{
-    const QString html = Ejecutar(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    static const QRegularExpression re(
-        QStringLiteral("<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
-    const double mm = 25.4 / 72.0;
-    QList<Palabra> palabras;
-    int pagina = 0;
-    for (auto it = re.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        if (m.captured(1).isEmpty())
-            ++pagina;
-        else
-            palabras.append({pagina, m.captured(1).toDouble() * mm, m.captured(2).toDouble() * mm,
-                             m.captured(3).replace(QLatin1String("&amp;"), QLatin1String("&"))});
+    explicit Palabras(const QString& pdf)
+    {
+        static const QRegularExpression re(
+            QStringLiteral("<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
+        const double mm = 25.4 / 72.0;
+        int pagina = 0;
+        for (auto it = re.globalMatch(Ejecutar(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}));
+             it.hasNext();) {
+            const auto m = it.next();
+            if (m.captured(1).isEmpty())
+                ++pagina;
+            else
+                lista.append({pagina, m.captured(1).toDouble() * mm, m.captured(2).toDouble() * mm,
+                              m.captured(3).replace(QLatin1String("&amp;"), QLatin1String("&"))});
+        }
     }
-    return palabras;
-}
-
-/// The words of the line at y from x on (the first within 1 mm of x), joined by single blanks.
-QString Desde(const QList<Palabra>& palabras, int pagina, double x, double y)
-{
-    QMap<double, QString> renglon;
-    for (const Palabra& p : palabras)
-        if (p.pagina == pagina && qAbs(p.y - y) <= 1.0 && p.x >= x - 1.0)
-            renglon.insert(p.x, p.texto);
-    return renglon.isEmpty() || renglon.firstKey() > x + 1.0 ? QString() : renglon.values().join(QLatin1Char(' '));
-}
-
-QString TextoPagina(const QString& pdf, int pagina)
-{
-    const QString n = QString::number(pagina);
-    return Ejecutar(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-layout"), QStringLiteral("-f"), n, QStringLiteral("-l"), n, pdf, QStringLiteral("-")});
-}
+    /// The words of the line at y from x on (the first within 1 mm of x), joined by single blanks.
+    QString Desde(int pagina, double x, double y) const
+    {
+        QMap<double, QString> renglon;
+        for (const Palabra& p : lista)
+            if (p.pagina == pagina && qAbs(p.y - y) <= 1.0 && p.x >= x - 1.0)
+                renglon.insert(p.x, p.texto);
+        return renglon.isEmpty() || renglon.firstKey() > x + 1.0 ? QString() : renglon.values().join(QLatin1Char(' '));
+    }
+};
 
 /// A printer whose jobs are 300 dpi A4 images, one page each, like a real printer's jobs.
 class ImpresoraImagenes : public ImpresoraPintor
@@ -115,194 +104,161 @@ class TestImpresion : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void boletaGuardadaEnPdf();
-    void actaYCheque();
-    void cadaCopiaUnTrabajo();
-    void dialogos_data();
-    void dialogos();
+    void initTestCase()
+    {
+        AislarConfiguracion();
+        m_base = std::make_unique<BasePrueba>();
+        QVERIFY(m_base->Valida());
+        QVERIFY(m_carpeta.isValid());
+        m_empresa = QSharedPointer<Empresa>::create();
+        m_empresa->setCUIT(QStringLiteral("30-12345678-1"));
+        m_empresa->setNombre(QStringLiteral("Almacén Ñandú S.R.L."));
+        m_empresa->setCalle(QStringLiteral("San Martín"));
+        m_empresa->setNumero(QStringLiteral("1450"));
+        m_empresa->setCalleLegal(QStringLiteral("San Martín"));
+        m_empresa->setNumeroLegal(QStringLiteral("1450"));
+        m_empresa->setLocalidad(QStringLiteral("VELMAR"));
+        m_empresa->setCodPost(QStringLiteral("1602"));
+        m_empresa->setCodRubro(QStringLiteral("523110"));
+        QVERIFY(m_empresa->Grabar(m_base->bd()));
+        for (int i = 0; i < 3; ++i) {
+            Empleado e;
+            e.setEmpresa(m_empresa);
+            e.setNombre(QStringLiteral("Empleado %1").arg(i + 1));
+            e.setCUIL(QStringLiteral("20-1234567%1-0").arg(i));
+            e.setHaberes(100000);
+            e.setAfiliado(i < 2);
+            QVERIFY(e.Grabar(m_base->bd()));
+        }
+        QVERIFY(m_empresa->CargarListaEmpleados(m_base->bd()));
+    }
+
+    void boletaGuardadaEnPdf()
+    {
+        LocalPrueba local(LocalArgentina());
+        auto liq = BoletaGuardada();
+        QVERIFY(liq);
+        const QString codigo = CodigoPago(*liq);
+        QCOMPARE(codigo, QStringLiteral("826030123456781001100000032012000030060000000400000010000013"));
+        const QString pdf = ImprimirPdf(*liq, QStringLiteral("boleta.pdf"));
+        QVERIFY(!pdf.isEmpty());
+        const QString info = Ejecutar(QStringLiteral("pdfinfo"), {pdf});
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))), qPrintable(info));
+        QVERIFY2(info.contains(QStringLiteral("pts (A4)")), qPrintable(info));
+        // A wider substitute for Arial would push every amount out of its box.
+        QVERIFY(Ejecutar(QStringLiteral("pdffonts"), {pdf}).contains(QStringLiteral("LiberationSans")));
+
+        // Key texts at their places in both halves (the lower one 130 mm down) of both pages.
+        const struct { double x, y; QString texto; } esperados[] = {
+            {17, 38, QStringLiteral("30-12345678-1")}, {68, 38, QStringLiteral("Almacén Ñandú S.R.L.")},
+            {160, 38, QStringLiteral("03/2012")}, {38, 46, QStringLiteral("3")}, {84, 46, QStringLiteral("300000,00")},
+            {166, 42, QStringLiteral("1")}, {175, 53, QStringLiteral("$6000,00")}, {175, 92, QStringLiteral("$11000,00")},
+            {6, 102, QStringLiteral("SON PESOS: ONCE MIL CON ( 0/100)")}, {6, 109, QStringLiteral("Efectivo")},
+            {43, 120, codigo}};
+        const Palabras palabras(pdf);
+        for (int pagina = 1; pagina <= 2; ++pagina)
+            for (double o : {0.0, 130.0})
+                for (const auto& e : esperados) {
+                    const QString renglon = palabras.Desde(pagina, e.x, o + e.y);
+                    QVERIFY2(renglon == e.texto || renglon.startsWith(e.texto + QLatin1Char(' ')), qPrintable(renglon));
+                }
+
+        // The bank's reader: at 300 dpi each half of each page carries a symbol of exactly the printed digits.
+        const QString prefijo = m_carpeta.filePath(QStringLiteral("pagina"));
+        Ejecutar(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-png"), pdf, prefijo});
+        const QList<QImage> paginas{QImage(prefijo + QStringLiteral("-1.png")), QImage(prefijo + QStringLiteral("-2.png"))};
+        QCOMPARE(Simbolos(paginas, m_carpeta.path()), QStringList(4, codigo));
+    }
+
+    void actaYCheque()
+    {
+        auto liq = BoletaGuardada();
+        QVERIFY(liq);
+        liq->setNroReq(QStringLiteral("4567"));
+        liq->setPagadoReq(1234.5);
+        liq->setFormaPago(1);
+        liq->setBanco(QStringLiteral("Banco Provincia"));
+        liq->setNroCheque(QStringLiteral("00123987"));
+        const QString pdf = ImprimirPdf(*liq, QStringLiteral("acta.pdf"));
+        QVERIFY(!pdf.isEmpty());
+        // A requirement slip has no period; its number is printed, and the code carries it.
+        const Palabras palabras(pdf);
+        QCOMPARE(palabras.Desde(1, 160, 168), QString());
+        QVERIFY(palabras.Desde(1, 110, 82).startsWith(QStringLiteral("4567 ")));
+        QCOMPARE(palabras.Desde(1, 43, 250), CodigoPago(*liq));
+        QCOMPARE(palabras.Desde(1, 6, 239), QStringLiteral("Bco: Banco Provincia"));
+        QCOMPARE(palabras.Desde(1, 6, 243), QStringLiteral("Nro: 00123987"));
+    }
+
+    void cadaCopiaUnTrabajo()
+    {
+        auto liq = BoletaGuardada();
+        QVERIFY(liq);
+        ImpresoraImagenes impresora;
+        QString error;
+        QVERIFY2(Imprimir(*liq, impresora, &error), qPrintable(error));
+        // Each job is a whole slip: both symbols, drawn straight on the image, scan.
+        const QList<QImage> trabajos(impresora.trabajos.begin(), impresora.trabajos.end());
+        QCOMPARE(Simbolos(trabajos, m_carpeta.path()), QStringList(4, CodigoPago(*liq)));
+        // One job per copy; printing nothing opens none.
+        liq->setBoletasAImprimir(0);
+        QVERIFY(Imprimir(*liq, impresora));
+        QCOMPARE(int(impresora.trabajos.size()), 2);
+    }
+
+    void archivoElegido()
+    {
+        auto liq = BoletaGuardada();
+        QVERIFY(liq);
+        Impresoras::UsarArchivoPdf(QString());
+        const QString pdf = m_carpeta.filePath(QStringLiteral("elegido.pdf"));
+        DialogosPrueba dialogos;
+        dialogos.archivos << QString() << pdf.chopped(4);
+        QVERIFY(!ImprimirLiquidacion(*liq, dialogos)); // cancelled: no error either
+        QVERIFY(ImprimirLiquidacion(*liq, dialogos)); // chosen without extension
+        // Asked once for all the copies, each time.
+        QCOMPARE(dialogos.llamadas.size(), 2);
+        QCOMPARE(dialogos.Ultima().tipo, QStringLiteral("guardar"));
+        QVERIFY(Ejecutar(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))));
+        // A slip without a code is refused before any file is asked for.
+        liq->setPagadoOtros(10000000);
+        QVERIFY(!ImprimirLiquidacion(*liq, dialogos));
+        QCOMPARE(dialogos.llamadas.size(), 3);
+        QVERIFY2(dialogos.Ultima().texto.contains(QStringLiteral("total a depositar")), qPrintable(dialogos.Ultima().texto));
+    }
 
 private:
-    /// Stores a March 2012 slip (2 % 6000, FCM 4000, 10 % surcharge 1000) and reads it back.
-    std::unique_ptr<Liquidacion> BoletaGuardada();
+    /// A March 2012 slip in 2 copies (2 % 6000, FCM 4000, 10 % surcharge 1000), stored and read back.
+    std::unique_ptr<Liquidacion> BoletaGuardada()
+    {
+        Liquidacion nueva;
+        nueva.setEmpresa(m_empresa);
+        m_empresa->PasarEmpleados(nueva);
+        nueva.setMes(3);
+        nueva.setAnio(2012);
+        nueva.setPagado2(6000);
+        nueva.setPagadoFCM(4000);
+        nueva.setCoeficiente(10);
+        nueva.setPagadoRecargo(1000);
+        auto leida = std::make_unique<Liquidacion>();
+        if (!nueva.Grabar(m_base->bd()) || !leida->Leer(m_base->bd(), nueva.IdLiquidacion()))
+            return nullptr;
+        leida->setBoletasAImprimir(2);
+        return leida;
+    }
     /// The PDF file printed to, without a single dialog; empty when printing failed or asked anything.
-    QString ImprimirPdf(const Liquidacion& liq, const QString& nombre);
+    QString ImprimirPdf(const Liquidacion& liq, const QString& nombre)
+    {
+        const QString pdf = m_carpeta.filePath(nombre);
+        Impresoras::UsarArchivoPdf(pdf);
+        DialogosPrueba dialogos;
+        return ImprimirLiquidacion(liq, dialogos) && dialogos.llamadas.isEmpty() ? pdf : QString();
+    }
 
     std::unique_ptr<BasePrueba> m_base;
     QSharedPointer<Empresa> m_empresa;
     QTemporaryDir m_carpeta;
 };
-
-void TestImpresion::initTestCase()
-{
-    AislarConfiguracion();
-    m_base = std::make_unique<BasePrueba>();
-    QVERIFY(m_base->Valida());
-    QVERIFY(m_carpeta.isValid());
-    m_empresa = QSharedPointer<Empresa>::create();
-    m_empresa->setCUIT(QStringLiteral("30-12345678-1"));
-    m_empresa->setNombre(QStringLiteral("Almacén Ñandú S.R.L."));
-    m_empresa->setCalle(QStringLiteral("San Martín"));
-    m_empresa->setNumero(QStringLiteral("1450"));
-    m_empresa->setCalleLegal(QStringLiteral("San Martín"));
-    m_empresa->setNumeroLegal(QStringLiteral("1450"));
-    m_empresa->setLocalidad(QStringLiteral("VELMAR"));
-    m_empresa->setCodPost(QStringLiteral("1602"));
-    m_empresa->setCodRubro(QStringLiteral("523110"));
-    QVERIFY(m_empresa->Grabar(m_base->bd()));
-    for (int i = 0; i < 3; ++i) {
-        Empleado e;
-        e.setEmpresa(m_empresa);
-        e.setNombre(QStringLiteral("Empleado %1").arg(i + 1));
-        e.setCUIL(QStringLiteral("20-1234567%1-0").arg(i));
-        e.setHaberes(100000);
-        e.setAfiliado(i < 2);
-        QVERIFY(e.Grabar(m_base->bd()));
-    }
-    QVERIFY(m_empresa->CargarListaEmpleados(m_base->bd()));
-}
-
-std::unique_ptr<Liquidacion> TestImpresion::BoletaGuardada()
-{
-    Liquidacion nueva;
-    nueva.setEmpresa(m_empresa);
-    m_empresa->PasarEmpleados(nueva);
-    nueva.setMes(3);
-    nueva.setAnio(2012);
-    nueva.setPagado2(6000);
-    nueva.setPagadoFCM(4000);
-    nueva.setCoeficiente(10);
-    nueva.setPagadoRecargo(1000);
-    auto leida = std::make_unique<Liquidacion>();
-    if (!nueva.Grabar(m_base->bd()) || !leida->Leer(m_base->bd(), nueva.IdLiquidacion()))
-        return nullptr;
-    return leida;
-}
-
-QString TestImpresion::ImprimirPdf(const Liquidacion& liq, const QString& nombre)
-{
-    const QString pdf = m_carpeta.filePath(nombre);
-    Impresoras::UsarArchivoPdf(pdf);
-    DialogosPrueba dialogos;
-    return ImprimirLiquidacion(liq, dialogos) && dialogos.llamadas.isEmpty() ? pdf : QString();
-}
-
-void TestImpresion::boletaGuardadaEnPdf()
-{
-    LocalPrueba local(LocalArgentina());
-    auto liq = BoletaGuardada();
-    QVERIFY(liq);
-    liq->setBoletasAImprimir(2);
-    const QString codigo = CodigoPago(*liq);
-    QCOMPARE(codigo, QStringLiteral("826030123456781001100000032012000030060000000400000010000013"));
-    const QString pdf = ImprimirPdf(*liq, QStringLiteral("boleta.pdf"));
-    QVERIFY(!pdf.isEmpty());
-
-    const QString info = Ejecutar(QStringLiteral("pdfinfo"), {pdf});
-    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))), qPrintable(info));
-    QVERIFY2(info.contains(QStringLiteral("pts (A4)")), qPrintable(info));
-    // A wider substitute for Arial would push every amount out of its box.
-    QVERIFY(Ejecutar(QStringLiteral("pdffonts"), {pdf}).contains(QStringLiteral("LiberationSans")));
-
-    // Key texts at their places in both halves (the lower one 130 mm down) of both pages.
-    const struct { double x, y; QString texto; } esperados[] = {
-        {17, 38, QStringLiteral("30-12345678-1")}, {68, 38, QStringLiteral("Almacén Ñandú S.R.L.")},
-        {160, 38, QStringLiteral("03/2012")}, {38, 46, QStringLiteral("3")}, {84, 46, QStringLiteral("300000,00")},
-        {166, 42, QStringLiteral("1")}, {175, 53, QStringLiteral("$6000,00")}, {175, 92, QStringLiteral("$11000,00")},
-        {6, 102, QStringLiteral("SON PESOS: ONCE MIL CON ( 0/100)")}, {6, 109, QStringLiteral("Efectivo")},
-        {43, 120, codigo}};
-    const QList<Palabra> palabras = Palabras(pdf);
-    for (int pagina = 1; pagina <= 2; ++pagina)
-        for (double o : {0.0, 130.0})
-            for (const auto& e : esperados) {
-                const QString renglon = Desde(palabras, pagina, e.x, o + e.y);
-                QVERIFY2(renglon == e.texto || renglon.startsWith(e.texto + QLatin1Char(' ')), qPrintable(renglon));
-            }
-
-    // Both copies are the same page; only the time in the version line may differ.
-    const QRegularExpression version(QStringLiteral("Versión 1\\.00 - \\S+ - \\S+"));
-    const QString pagina1 = TextoPagina(pdf, 1).replace(version, QString());
-    QVERIFY(pagina1.contains(QStringLiteral("DUPLICADO")));
-    QCOMPARE(pagina1, TextoPagina(pdf, 2).replace(version, QString()));
-
-    // The bank's reader: at 300 dpi each half of each page carries a symbol of exactly the printed digits.
-    const QString prefijo = m_carpeta.filePath(QStringLiteral("pagina"));
-    Ejecutar(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-png"), pdf, prefijo});
-    const QList<QImage> paginas{QImage(prefijo + QStringLiteral("-1.png")), QImage(prefijo + QStringLiteral("-2.png"))};
-    QCOMPARE(Simbolos(paginas, m_carpeta.path()), QStringList(4, codigo));
-}
-
-void TestImpresion::actaYCheque()
-{
-    auto liq = BoletaGuardada();
-    QVERIFY(liq);
-    liq->setNroReq(QStringLiteral("4567"));
-    liq->setPagadoReq(1234.5);
-    liq->setFormaPago(1);
-    liq->setBanco(QStringLiteral("Banco Provincia"));
-    liq->setNroCheque(QStringLiteral("00123987"));
-    const QString pdf = ImprimirPdf(*liq, QStringLiteral("acta.pdf"));
-    QVERIFY(!pdf.isEmpty());
-    // A requirement slip has no period; its number is printed, and the code carries it.
-    const QList<Palabra> palabras = Palabras(pdf);
-    QCOMPARE(Desde(palabras, 1, 160, 168), QString());
-    QVERIFY(Desde(palabras, 1, 110, 82).startsWith(QStringLiteral("4567 ")));
-    QCOMPARE(Desde(palabras, 1, 43, 250), CodigoPago(*liq));
-    QCOMPARE(Desde(palabras, 1, 6, 239), QStringLiteral("Bco: Banco Provincia"));
-    QCOMPARE(Desde(palabras, 1, 6, 243), QStringLiteral("Nro: 00123987"));
-}
-
-void TestImpresion::cadaCopiaUnTrabajo()
-{
-    auto liq = BoletaGuardada();
-    QVERIFY(liq);
-    liq->setBoletasAImprimir(2);
-    ImpresoraImagenes impresora;
-    QString error;
-    QVERIFY2(Imprimir(*liq, impresora, &error), qPrintable(error));
-    QCOMPARE(int(impresora.trabajos.size()), 2);
-    // Each job is a whole slip: both symbols, drawn straight on the image, scan.
-    const QList<QImage> trabajos(impresora.trabajos.begin(), impresora.trabajos.end());
-    QCOMPARE(Simbolos(trabajos, m_carpeta.path()), QStringList(4, CodigoPago(*liq)));
-    // Printing nothing opens no job.
-    liq->setBoletasAImprimir(0);
-    QVERIFY(Imprimir(*liq, impresora));
-    QCOMPARE(int(impresora.trabajos.size()), 2);
-}
-
-void TestImpresion::dialogos_data()
-{
-    QTest::addColumn<double>("otros");
-    QTest::addColumn<QString>("respuesta"); // the file dialog's answer
-    QTest::addColumn<QString>("llamada"); // the only dialog shown
-    QTest::newRow("file chosen, without extension") << 0.0 << QStringLiteral("elegido") << QStringLiteral("guardar");
-    QTest::newRow("file dialog cancelled: no error") << 0.0 << QString() << QStringLiteral("guardar");
-    QTest::newRow("no code: an error, no file") << 10000000.0 << QStringLiteral("elegido") << QStringLiteral("mensaje");
-}
-
-void TestImpresion::dialogos()
-{
-    QFETCH(double, otros);
-    QFETCH(QString, respuesta);
-    QFETCH(QString, llamada);
-    auto liq = BoletaGuardada();
-    QVERIFY(liq);
-    liq->setPagadoOtros(otros);
-    liq->setBoletasAImprimir(3);
-    Impresoras::UsarArchivoPdf(QString());
-    const QString pdf = m_carpeta.filePath(QStringLiteral("%1.pdf").arg(QTest::currentDataTag()));
-    DialogosPrueba dialogos;
-    dialogos.archivos.enqueue(respuesta.isEmpty() ? respuesta : pdf.chopped(4));
-    const bool imprime = llamada == QLatin1String("guardar") && !respuesta.isEmpty();
-    QCOMPARE(ImprimirLiquidacion(*liq, dialogos), imprime);
-    // Asked once for all the copies.
-    QCOMPARE(dialogos.llamadas.size(), 1);
-    QCOMPARE(dialogos.Ultima().tipo, llamada);
-    if (llamada == QLatin1String("mensaje"))
-        QVERIFY2(dialogos.Ultima().texto.contains(QStringLiteral("total a depositar")), qPrintable(dialogos.Ultima().texto));
-    QCOMPARE(Ejecutar(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n"))),
-             imprime);
-}
 
 QTEST_MAIN(TestImpresion)
 #include "tst_impresion.moc"

@@ -55,100 +55,54 @@ struct Escena
 };
 } // namespace
 
+Q_DECLARE_METATYPE(DatosVolumen)
+
 class TestCopia : public QObject
 {
     Q_OBJECT
 private slots:
     void initTestCase() { AislarConfiguracion(); }
 
-    void copiaEnUnaCarpeta()
+    void copiar_data()
     {
-        Escena e;
-        QVERIFY(Escribir(e.Copia(), "una copia vieja")); // replaced by the new one
-        frmBackUp dialogo(e.dialogos, e.base.bd());
-        dialogo.show();
-        QVERIFY(dialogo.ElegirCarpeta(e.destino.path()));
-        dialogo.findChild<QPushButton*>(QStringLiteral("cmdCopiar"))->click();
-        QCOMPARE(e.dialogos.llamadas.size(), 1);
-        QCOMPARE(e.dialogos.Ultima().texto, QStringLiteral("Base de datos copiada."));
-        QVERIFY(!dialogo.isVisible());
-        QCOMPARE(Huella(e.Copia()), Huella(e.base.Archivo()));
-        QCOMPARE(QDir(e.destino.path()).entryList(QDir::Files), QStringList{"talvo.fys"}); // nothing left behind
-        e.SigueTrabajando();
-    }
-
-    void carpetaDelPrograma()
-    {
-        Escena e;
-        const QByteArray antes = Huella(e.base.Archivo());
-        frmBackUp dialogo(e.dialogos, e.base.bd());
-        dialogo.show();
-        QVERIFY(dialogo.ElegirCarpeta(e.base.Carpeta()));
-        dialogo.Copiar();
-        QCOMPARE(e.dialogos.llamadas.size(), 1);
-        QCOMPARE(e.dialogos.Ultima().texto, QStringLiteral("El origen y destino no pueden ser iguales."));
-        QCOMPARE(e.dialogos.Ultima().titulo, QStringLiteral("ERROR"));
-        QVERIFY(dialogo.isVisible());
-        // Written another way it is still the same folder; no folder at all is not the current one.
-        CopiaSeguridad copia(e.base.bd());
-        QCOMPARE(copia.Copiar(e.base.Carpeta() + "/backkestral/..//"), CopiaSeguridad::Resultado::MismaCarpeta);
-        QCOMPARE(copia.Copiar(QString()), CopiaSeguridad::Resultado::SinCarpeta);
-        QCOMPARE(Huella(e.base.Archivo()), antes);
-        e.SigueTrabajando();
-    }
-
-    void unidad_data()
-    {
-        QTest::addColumn<bool>("optico");
-        QTest::addColumn<bool>("listo");
-        QTest::addColumn<bool>("soloLectura");
-        QTest::addColumn<qint64>("libreMenosTamano");
+        QTest::addColumn<DatosVolumen>("volumen"); // ready, optical, read-only, free bytes beyond the file's size
         QTest::addColumn<QString>("mensaje"); // "TITLE: text"
-        QTest::newRow("CD o DVD") << true << true << true << qint64(1000)
-                                  << "INFORMACION: No se puede grabar en un CD ROM";
-        QTest::newRow("no está lista") << false << false << false << qint64(1000)
+        const QString copiada = QStringLiteral("INFORMACION: Base de datos copiada.");
+        QTest::newRow("carpeta buena") << DatosVolumen{} << copiada; // on the real volume
+        QTest::newRow("justo el tamaño") << DatosVolumen{true, false, false, 0} << copiada;
+        QTest::newRow("carpeta del programa") << DatosVolumen{true, false, false, 1000}
+                                              << "ERROR: El origen y destino no pueden ser iguales.";
+        QTest::newRow("CD o DVD") << DatosVolumen{true, true, true, 1000} << "INFORMACION: No se puede grabar en un CD ROM";
+        QTest::newRow("no está lista") << DatosVolumen{false, false, false, 1000}
                                        << "INFORMACION: El dispositivo no está listo.";
-        QTest::newRow("un byte menos") << false << true << false << qint64(-1)
+        QTest::newRow("un byte menos") << DatosVolumen{true, false, false, -1}
                                        << "INFORMACION: No hay espacio suficiente en la unidad seleccionada para "
                                           "guardar la base de datos.";
-        QTest::newRow("justo el tamaño") << false << true << false << qint64(0) << "INFORMACION: Base de datos copiada.";
-        QTest::newRow("solo lectura") << false << true << true << qint64(1000)
+        QTest::newRow("solo lectura") << DatosVolumen{true, false, true, 1000}
                                       << "ERROR: No se puede grabar en un dispositivo protegido contra escritura. "
                                          "Quite la protección y vuelva a intentarlo.";
     }
-    void unidad()
+    void copiar()
     {
-        QFETCH(bool, optico);
-        QFETCH(bool, listo);
-        QFETCH(bool, soloLectura);
-        QFETCH(qint64, libreMenosTamano);
+        QFETCH(DatosVolumen, volumen);
         QFETCH(QString, mensaje);
         Escena e;
+        QVERIFY(Escribir(e.Copia(), "una copia vieja")); // replaced only by a good copy
+        const QByteArray vieja = Huella(e.Copia());
         frmBackUp dialogo(e.dialogos, e.base.bd());
-        const qint64 libre = QFileInfo(e.base.Archivo()).size() + libreMenosTamano;
-        dialogo.Copia().setSondeo([=](const QString&) { return DatosVolumen{listo, optico, soloLectura, libre}; });
-        QVERIFY(dialogo.ElegirCarpeta(e.destino.path()));
-        dialogo.Copiar();
+        volumen.libre += QFileInfo(e.base.Archivo()).size();
+        if (QTest::currentDataTag() != QLatin1String("carpeta buena"))
+            dialogo.Copia().setSondeo([=](const QString&) { return volumen; });
+        dialogo.show();
+        const bool propia = QTest::currentDataTag() == QLatin1String("carpeta del programa");
+        QVERIFY(dialogo.ElegirCarpeta(propia ? e.base.Carpeta() : e.destino.path()));
+        dialogo.findChild<QPushButton*>(QStringLiteral("cmdCopiar"))->click();
         QCOMPARE(e.dialogos.llamadas.size(), 1);
         QCOMPARE(e.dialogos.Ultima().titulo + QStringLiteral(": ") + e.dialogos.Ultima().texto, mensaje);
-        QCOMPARE(QFileInfo::exists(e.Copia()), libreMenosTamano == 0);
-        e.SigueTrabajando();
-    }
-
-    void carpetaProtegida()
-    {
-        // The folder's own permissions, where they hold (not for root); the "solo lectura" row above
-        // covers the message everywhere.
-        Escena e;
-        const auto todos = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
-        QFile::setPermissions(e.destino.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        const bool grabable = Escribir(e.Copia(), "x");
-        CopiaSeguridad copia(e.base.bd());
-        const auto resultado = copia.Copiar(e.destino.path());
-        QFile::setPermissions(e.destino.path(), todos);
-        if (grabable)
-            QSKIP("Los permisos de carpeta no impiden grabar a este usuario (root).");
-        QCOMPARE(resultado, CopiaSeguridad::Resultado::Protegido);
+        const bool copia = mensaje.endsWith(QStringLiteral("copiada."));
+        QCOMPARE(dialogo.isVisible(), !copia);
+        QCOMPARE(Huella(e.Copia()), copia ? Huella(e.base.Archivo()) : vieja);
+        QCOMPARE(QDir(e.destino.path()).entryList(QDir::Files), QStringList{"talvo.fys"}); // nothing left behind
         e.SigueTrabajando();
     }
 
@@ -161,6 +115,9 @@ private slots:
         CopiaSeguridad copia(e.base.bd());
         QCOMPARE(copia.Copiar(archivo), CopiaSeguridad::Resultado::Error);
         QVERIFY(copia.DescripcionError().contains(QDir::toNativeSeparators(archivo)));
+        // The program's folder written another way is still the same; no folder at all is not the current one.
+        QCOMPARE(copia.Copiar(e.base.Carpeta() + "/backkestral/..//"), CopiaSeguridad::Resultado::MismaCarpeta);
+        QCOMPARE(copia.Copiar(QString()), CopiaSeguridad::Resultado::SinCarpeta);
         e.SigueTrabajando();
     }
 

@@ -4,13 +4,10 @@
 #include "support/Entorno.h"
 #include "records/Global.h"
 #include "records/ListaEmpleados.h"
-#include "shell/frmAbout.h"
 #include "shell/frmPadre.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
@@ -41,11 +38,8 @@ struct Escena
     }
     QComboBox* Selector() const { return ventana->findChild<QComboBox*>(QStringLiteral("cboEmpresas")); }
     QString Actual() const { return ventana->EmpresaActual() ? ventana->EmpresaActual()->Nombre() : QString(); }
-    void Recargar()
-    {
-        ventana->CargarEmpresas();
-        ventana->MostrarEmpresas();
-    }
+    void Pulsar(const QString& boton) { ventana->findChild<QToolButton*>(boton)->click(); }
+    void Recargar() { ventana->CargarEmpresas(); ventana->MostrarEmpresas(); }
     /// "TITLE: text" of every message shown so far.
     QStringList Mensajes() const
     {
@@ -121,7 +115,7 @@ private slots:
         QFETCH(QList<int>, posiciones);
         Escena e(empresas, recordada);
         for (const int esperada : posiciones) {
-            e.ventana->findChild<QToolButton*>(QStringLiteral("cmdEmpresa"))->click();
+            e.Pulsar(QStringLiteral("cmdEmpresa"));
             QCOMPARE(e.Selector()->currentIndex(), esperada);
             if (esperada >= 0) {
                 QCOMPARE(e.Actual(), QStringLiteral("Empresa %1").arg(esperada + 1));
@@ -152,7 +146,7 @@ private slots:
         e.ventana->show();
         QVERIFY(QTest::qWaitForWindowActive(e.ventana.get()));
         // Button and key reach the same command; the slip commands refuse to work without a company.
-        e.ventana->findChild<QToolButton*>(boton)->click();
+        e.Pulsar(boton);
         QTest::keyClick(e.ventana.get(), Qt::Key(tecla));
         const QString noDisponible = QStringLiteral("INFORMACION: ") + frmPadre::TextoNoDisponible();
         const QString esperado = pideEmpresa ? kSinEmpresa : noDisponible;
@@ -163,47 +157,26 @@ private slots:
         QCOMPARE(e.Mensajes(), QStringList{noDisponible});
     }
 
-    void empresaBorradaDejaDeSerActual()
+    void empresaBorradaCompactarYSalir()
     {
         Escena e(2, QStringLiteral("1"));
-        // Changed elsewhere: it stays current, refreshed from storage.
-        QVERIFY(e.base.bd().Ejecutar(
-            QStringLiteral("update empresas set razonsocial = 'Nueva' where cuit = '30-00000002-0'")));
+        e.ventana->show();
+        // "Compactar Base de Datos" stays off whatever happens to the companies.
+        auto* compactar = e.ventana->findChild<QAction*>(QStringLiteral("mnuCompactar"));
+        compactar->trigger();
+        e.Pulsar(QStringLiteral("cmdEmpresa"));
+        // Changed elsewhere: it stays current, refreshed from storage; deleted, it is current no more.
+        QVERIFY(e.base.bd().Ejecutar(QStringLiteral("update empresas set razonsocial = 'Nueva' where cuit = '30-00000001-0'")));
         e.Recargar();
         QCOMPARE(e.Actual(), QStringLiteral("Nueva"));
-        QVERIFY(e.base.bd().Ejecutar(QStringLiteral("delete from empresas where cuit = '30-00000002-0'")));
+        QVERIFY(e.base.bd().Ejecutar(QStringLiteral("delete from empresas where cuit = '30-00000001-0'")));
         e.Recargar();
         QVERIFY(e.ventana->EmpresaActual().isNull());
+        QVERIFY(!compactar->isEnabled());
         e.ventana->NuevaBoletaNormal();
         QCOMPARE(e.Mensajes(), QStringList{kSinEmpresa});
-    }
-
-    void compactarNuncaDisponibleYSalir()
-    {
-        Escena e(1, QStringLiteral("0"));
-        // "Compactar Base de Datos" stays off whatever happens to the companies.
-        e.ventana->show();
-        auto* compactar = e.ventana->findChild<QAction*>(QStringLiteral("mnuCompactar"));
-        QCOMPARE(compactar->text(), QStringLiteral("Compactar Base de Datos"));
-        compactar->trigger();
-        e.ventana->findChild<QToolButton*>(QStringLiteral("cmdEmpresa"))->click();
-        e.Recargar();
-        QVERIFY(!compactar->isEnabled());
-
-        e.ventana->findChild<QToolButton*>(QStringLiteral("cmdSalir"))->click();
+        e.Pulsar(QStringLiteral("cmdSalir"));
         QVERIFY(!e.ventana->isVisible());
-        QVERIFY(e.dialogos.llamadas.isEmpty());
-    }
-
-    void acercaDe()
-    {
-        BasePrueba base;
-        frmAbout acerca;
-        QCOMPARE(acerca.findChild<QLabel*>(QStringLiteral("lblCarpeta"))->toolTip(), QDir::toNativeSeparators(base.Carpeta()));
-        QVERIFY(!acerca.findChild<QLabel*>(QStringLiteral("imgLogo"))->pixmap().isNull());
-        acerca.show();
-        acerca.findChild<QPushButton*>(QStringLiteral("cmdCerrar"))->click();
-        QVERIFY(!acerca.isVisible());
     }
 };
 
