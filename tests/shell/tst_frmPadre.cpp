@@ -87,11 +87,8 @@ private slots:
     void elegirGrabaLaPosicion()
     {
         Escena e(3, QStringLiteral("7"));
-        e.Selector()->setCurrentIndex(1);
-        QCOMPARE(Ultima(), QStringLiteral("1"));
-        e.ventana->ElegirEmpresa(2);
+        e.Selector()->setCurrentIndex(2);
         QCOMPARE(Ultima(), QStringLiteral("2"));
-        QCOMPARE(e.Actual(), QStringLiteral("Empresa 3"));
         e.ventana->ElegirEmpresa(3); // out of range: no selection, the current company and the setting stay
         QCOMPARE(e.ventana->PosicionEmpresa(), -1);
         QCOMPARE(Ultima(), QStringLiteral("2"));
