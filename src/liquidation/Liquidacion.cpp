@@ -8,7 +8,6 @@
 #include <QDate>
 
 #include <algorithm>
-#include <cmath>
 
 Liquidacion::Liquidacion(QObject* parent)
     : QObject(parent)
@@ -126,7 +125,7 @@ void Liquidacion::setCredito(double v)
 {
     // At least 1.00 peso must remain deposited; compared in cents so binary fractions don't decide.
     const double bruto = m_credito + PagadoTotal();
-    if (std::round((bruto - v) * 100.0) >= 100.0) {
+    if (Centavos(bruto - v) >= 100) {
         m_credito = v;
         return;
     }

@@ -20,12 +20,6 @@ namespace {
 
 using Columnas = QList<QPair<QString, QString>>;
 
-/// A date for SQL text; a missing date is written as null instead of an unreadable literal.
-QString FechaONulo(const QDate& fecha)
-{
-    return fecha.isValid() ? FechaSQL(fecha) : QStringLiteral("null");
-}
-
 QString Numero(qint64 n)
 {
     return QString::number(n);
@@ -40,9 +34,9 @@ QString FilaEmpleado(qint64 idLiquidacion, const Empleado& e)
     const QString coma = QStringLiteral(", ");
     return QLatin1Char('(') + Numero(idLiquidacion) + coma + Numero(e.IdEmpleado()) + coma
         + ImporteSQL(e.Haberes()) + coma + ImporteSQL(e.Aporte2()) + coma + ImporteSQL(e.FCM()) + coma
-        + ImporteSQL(e.CuotaSindical()) + coma + Numero(e.Licencia()) + coma + FechaONulo(e.FechaBaja()) + coma
+        + ImporteSQL(e.CuotaSindical()) + coma + Numero(e.Licencia()) + coma + FechaSQL(e.FechaBaja()) + coma
         + BooleanoSQL(e.MediaJornada()) + coma + BooleanoSQL(e.Afiliado()) + coma + TextoSQL(e.CUIL()) + coma
-        + TextoSQL(e.Nombre()) + coma + FechaONulo(e.FechaIngreso()) + QLatin1Char(')');
+        + TextoSQL(e.Nombre()) + coma + FechaSQL(e.FechaIngreso()) + QLatin1Char(')');
 }
 
 /// Inserts the employee snapshot and marks, on each master row, whether its termination has now
@@ -66,7 +60,7 @@ bool GrabarEmpleados(Conexion& bd, qint64 idLiquidacion, const ListaEmpleados& l
         }
         if (!bajaInformada.contains(e->IdEmpleado()))
             orden.append(e->IdEmpleado());
-        bajaInformada.insert(e->IdEmpleado(), FormatoFecha(e->FechaBaja()) != QLatin1String("01/01/2500"));
+        bajaInformada.insert(e->IdEmpleado(), e->DeBaja());
     }
     if (filas > 0 && !bd.Ejecutar(sql))
         return false;

@@ -30,9 +30,7 @@ QString SiNo(bool valor)
 QString LineaEmpleado(const Empleado& e)
 {
     const QString nombre = e.Nombre().toUpper().left(30).leftJustified(30, QLatin1Char(' '));
-    QString baja = FormatoFecha(e.FechaBaja());
-    if (baja == QLatin1String("01/01/2500"))
-        baja = QStringLiteral("00/00/0000");
+    const QString baja = e.DeBaja() ? FormatoFecha(e.FechaBaja()) : QStringLiteral("00/00/0000");
     const QStringList campos = {
         e.CUIL(),
         nombre,

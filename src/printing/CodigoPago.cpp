@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CodigoPago.h"
 
-#include "Centavos.h"
 #include "liquidation/Liquidacion.h"
 #include "records/Empresa.h"
 #include "records/Global.h"

@@ -2,7 +2,6 @@
 // The data layer of the slip page: the slip's values in the boxes of the form layer.
 #include "ImpresionLiquidacion.h"
 
-#include "Centavos.h"
 #include "CodigoBarras.h"
 #include "Impresora.h"
 #include "MontoEnLetras.h"
@@ -30,12 +29,6 @@ void Fuente(Impresora& imp, double puntos, bool negrita)
     imp.setNegrita(negrita);
 }
 
-/// The figure as printed: the same cents the words and the payment code are made of.
-QString Importe(double pesos)
-{
-    return FormatoImporte(double(Centavos(pesos)) / 100.0);
-}
-
 void Mitad(const Liquidacion& liq, Impresora& imp, double o)
 {
     const QSharedPointer<Empresa> empresa = liq.Empresa();
@@ -54,21 +47,21 @@ void Mitad(const Liquidacion& liq, Impresora& imp, double o)
         Texto(imp, 108, o + 42, empresa->Localidad());
     }
     Texto(imp, 38, o + 46, QString::number(liq.CantEmpleados()));
-    Texto(imp, 84, o + 46, Importe(liq.TotalEmpleados()));
+    Texto(imp, 84, o + 46, FormatoImporte(liq.TotalEmpleados()));
     Texto(imp, 138, o + 46, QString::number(liq.CantAfiliados()));
-    Texto(imp, 180, o + 46, Importe(liq.TotalAfiliados()));
+    Texto(imp, 180, o + 46, FormatoImporte(liq.TotalAfiliados()));
 
     Fuente(imp, 10, false);
-    Texto(imp, 175, o + 53, QStringLiteral("$") + Importe(liq.Pagado2()));
-    Texto(imp, 175, o + 62, QStringLiteral("$") + Importe(liq.PagadoFCM()));
+    Texto(imp, 175, o + 53, QStringLiteral("$") + FormatoImporte(liq.Pagado2()));
+    Texto(imp, 175, o + 62, QStringLiteral("$") + FormatoImporte(liq.PagadoFCM()));
     Texto(imp, 150, o + 72, QLocale().toString(liq.Coeficiente(), 'g', QLocale::FloatingPointShortest)
                                 + QStringLiteral("%"));
-    Texto(imp, 175, o + 72, QStringLiteral("$") + Importe(liq.PagadoRecargo()));
+    Texto(imp, 175, o + 72, QStringLiteral("$") + FormatoImporte(liq.PagadoRecargo()));
     Texto(imp, 110, o + 82, liq.NroReq());
     Texto(imp, 140, o + 82, liq.Cuota());
-    Texto(imp, 175, o + 82, QStringLiteral("$") + Importe(liq.PagadoReq()));
+    Texto(imp, 175, o + 82, QStringLiteral("$") + FormatoImporte(liq.PagadoReq()));
     Fuente(imp, 12, true);
-    Texto(imp, 175, o + 92, QStringLiteral("$") + Importe(liq.PagadoTotal()));
+    Texto(imp, 175, o + 92, QStringLiteral("$") + FormatoImporte(liq.PagadoTotal()));
 
     Fuente(imp, 8, false);
     Texto(imp, 6, o + 102, QStringLiteral("SON PESOS: "));

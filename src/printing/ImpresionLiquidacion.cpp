@@ -4,8 +4,7 @@
 #include "CodigoPago.h"
 #include "Impresora.h"
 #include "liquidation/Liquidacion.h"
-
-#include <cmath>
+#include "records/Global.h"
 
 bool Imprimir(const Liquidacion& liq, Impresora& impresora, QString* error)
 {
@@ -55,6 +54,6 @@ bool ImprimirBoleta(const Liquidacion& liq, Impresora& impresora, const QString&
 
 int TipoDePago(const Liquidacion& liq)
 {
-    const double dosPorCiento = std::round(liq.TotalEmpleados() * 2.0 / 100.0 * 10000.0) / 10000.0;
-    return liq.Pagado2() > dosPorCiento ? 2 : 1;
+    // Both compared as the four-decimal currency values the amounts are kept in.
+    return DiezMilesimos(liq.Pagado2()) > DiezMilesimos(liq.TotalEmpleados() * 2.0 / 100.0) ? 2 : 1;
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MontoEnLetras.h"
 
-#include "Centavos.h"
+#include "records/Global.h"
 
 #include <array>
 

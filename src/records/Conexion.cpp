@@ -124,6 +124,7 @@ bool Conexion::Ejecutar(const QString& sql)
         AnotarError(sql, q.lastError().text(), q.lastError().nativeErrorCode());
         return false;
     }
+    m_filasAfectadas = q.numRowsAffected();
     const QVariant id = q.lastInsertId();
     if (id.isValid())
         m_ultimoId = id.toLongLong();

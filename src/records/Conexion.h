@@ -34,6 +34,8 @@ public:
     QVariant ValorEscalar(const QString& sql);
     /// The automatic id assigned by the last successful insert.
     qint64 UltimoId() const { return m_ultimoId; }
+    /// Rows changed by the last successful Ejecutar.
+    int FilasAfectadas() const { return m_filasAfectadas; }
 
     bool IniciarTransaccion();
     bool Confirmar();
@@ -49,9 +51,10 @@ public:
     /// Rewrites #m-d-yyyy# literals found outside quoted text as 'yyyy-mm-dd'.
     static QString TraducirSQL(const QString& sql);
 
+    /// Records why an operation failed, for a failure the driver does not see (a row that is gone).
+    void AnotarError(const QString& sql, const QString& texto, const QString& codigo = QString());
+
 private:
-    friend class Consulta;
-    void AnotarError(const QString& sql, const QString& texto, const QString& codigo);
 
     QString m_nombre;
     QString m_archivo;
@@ -59,4 +62,5 @@ private:
     QString m_ultimaSentencia;
     QString m_ultimoCodigo;
     qint64 m_ultimoId = 0;
+    int m_filasAfectadas = 0;
 };

@@ -34,7 +34,8 @@ QString Empleado::TextoCortoLicencia(int codigo)
 
 bool Empleado::DeBaja() const
 {
-    return m_fechaBaja != FechaSinBaja();
+    // A missing date (a row written without one) is no termination.
+    return m_fechaBaja.isValid() && m_fechaBaja != FechaSinBaja();
 }
 
 bool Empleado::CuentaEnPeriodo(const Liquidacion& liq) const
@@ -166,7 +167,13 @@ bool Empleado::Grabar(Conexion& bd)
         + QStringLiteral(", baja = ") + FechaSQL(m_fechaBaja) + QStringLiteral(", licencia = ")
         + QString::number(m_licencia) + QStringLiteral(", media = ") + BooleanoSQL(m_mediaJornada)
         + QStringLiteral(" where id = ") + QString::number(m_idEmpleado);
-    return bd.Ejecutar(sql);
+    if (!bd.Ejecutar(sql))
+        return false;
+    if (bd.FilasAfectadas() == 0) {
+        bd.AnotarError(sql, QStringLiteral("El empleado ya no está en la base de datos."));
+        return false;
+    }
+    return true;
 }
 
 QSharedPointer<Empleado> Empleado::Clonar() const

@@ -123,6 +123,11 @@ bool Empresa::Grabar(Conexion& bd)
             + QStringLiteral(" where id = ") + QString::number(m_idEmpresa);
         if (!bd.Ejecutar(sql))
             return false;
+        // A company deleted meanwhile is not saved by an update that changes nothing.
+        if (bd.FilasAfectadas() == 0) {
+            bd.AnotarError(sql, QStringLiteral("La empresa ya no está en la base de datos."));
+            return false;
+        }
     }
     m_nueva = false;
     return true;

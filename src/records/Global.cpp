@@ -39,14 +39,65 @@ QChar SeparadorDecimal()
     return QLocale().toString(1.0, 'f', 2).at(1);
 }
 
+qint64 DiezMilesimos(double pesos)
+{
+    return qint64(std::llround(pesos * 10000.0));
+}
+
+qint64 Centavos(double pesos)
+{
+    const qint64 diez = DiezMilesimos(pesos);
+    const qint64 centavos = (std::llabs(diez) + 50) / 100;
+    return diez < 0 ? -centavos : centavos;
+}
+
+double RedondearCentavos(double pesos)
+{
+    return double(Centavos(pesos)) / 100.0;
+}
+
+namespace {
+/// Cents as decimal text with two decimals and the given separator, built from the whole number so
+/// that no locale can change its digits.
+QString TextoCentavos(qint64 centavos, QChar separador)
+{
+    const QString signo = centavos < 0 ? QStringLiteral("-") : QString();
+    const qint64 absoluto = std::llabs(centavos);
+    return signo + QString::number(absoluto / 100) + separador
+        + QStringLiteral("%1").arg(absoluto % 100, 2, 10, QLatin1Char('0'));
+}
+} // namespace
+
 QString FormatoImporte(double importe)
 {
-    double redondeado = std::round(importe * 100.0) / 100.0;
-    if (redondeado == 0.0)
-        redondeado = 0.0; // never "-0.00"
-    QLocale local;
-    local.setNumberOptions(QLocale::OmitGroupSeparator);
-    return local.toString(redondeado, 'f', 2);
+    return TextoCentavos(Centavos(importe), SeparadorDecimal());
+}
+
+bool ImporteDeTexto(const QString& texto, double& importe)
+{
+    const QString t = texto.trimmed();
+    const QChar separador = SeparadorDecimal();
+    QString normal;
+    bool conSeparador = false;
+    for (int i = 0; i < t.size(); ++i) {
+        const QChar c = t.at(i);
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            normal += c;
+        } else if ((c == separador || c == QLatin1Char('.') || c == QLatin1Char(',')) && !conSeparador) {
+            conSeparador = true;
+            normal += QLatin1Char('.');
+        } else if (c == QLatin1Char('-') && i == 0) {
+            normal += c;
+        } else {
+            return false;
+        }
+    }
+    bool ok = false;
+    const double valor = normal.toDouble(&ok); // QString::toDouble reads the C locale
+    if (!ok || !std::isfinite(valor))
+        return false;
+    importe = valor;
+    return true;
 }
 
 QString FormatoFecha(const QDate& fecha)
@@ -76,11 +127,13 @@ QString NumeroSQL(const QString& texto)
 
 QString ImporteSQL(double importe)
 {
-    return NumeroSQL(FormatoImporte(importe));
+    return TextoCentavos(Centavos(importe), QLatin1Char('.'));
 }
 
 QString FechaSQL(const QDate& fecha)
 {
+    if (!fecha.isValid())
+        return QStringLiteral("null");
     return QStringLiteral("#%1-%2-%3#").arg(fecha.month()).arg(fecha.day()).arg(fecha.year());
 }
 

@@ -36,8 +36,24 @@ void GrabarParametro(const QString& clave, const QString& valor);
 
 /// The user's decimal separator: the character at position 2 of 1 formatted as "0.00".
 QChar SeparadorDecimal();
-/// Money as "0.00" in the locale's notation, never with a thousands separator.
+
+// --- Money ----------------------------------------------------------------------------------------
+// Amounts are double pesos. Every figure that leaves the program (screen, SQL, declaration, printout,
+// words, payment code) is first taken to four decimals, as the stored currency type was, and only then
+// to cents, half away from zero: a double such as 0.575 sits just below the half cent, and rounding it
+// directly would lose a cent that the union's figures count.
+
+/// The amount in ten-thousandths of a peso, half away from zero.
+qint64 DiezMilesimos(double pesos);
+/// The amount in whole cents: four decimals first, then cents half away from zero (0.575 -> 58).
+qint64 Centavos(double pesos);
+/// The amount the cents stand for, as a double (256.025 -> 256.03).
+double RedondearCentavos(double pesos);
+/// Money as "0.00": digits 0-9, the locale's decimal separator, no thousands separator, never "-0.00".
 QString FormatoImporte(double importe);
+/// Reads an amount typed in the locale's notation (digits and at most one separator, "." or the
+/// locale's one); false when the text is not such a number. An empty text is not a number.
+bool ImporteDeTexto(const QString& texto, double& importe);
 /// A date as dd/mm/yyyy, the short date the union's files and screens use.
 QString FormatoFecha(const QDate& fecha);
 /// Reads a stored or typed date: ISO yyyy-mm-dd, or dd/mm/yyyy read day first on every locale.
@@ -47,9 +63,9 @@ QDate FechaDeTexto(const QString& texto);
 
 /// Replaces every "," with "." (amount typed in the locale's notation into SQL).
 QString NumeroSQL(const QString& texto);
-/// Amount with two decimals and a point: 1234.5 -> "1234.50".
+/// Amount with two decimals and a point, whatever the locale: 1234.5 -> "1234.50".
 QString ImporteSQL(double importe);
-/// Date literal #m-d-yyyy#, read month first whatever the locale.
+/// Date literal #m-d-yyyy#, read month first whatever the locale; a missing (invalid) date is "null".
 QString FechaSQL(const QDate& fecha);
 /// Text between single quotes with embedded apostrophes doubled, so no typed text changes a statement.
 QString TextoSQL(const QString& texto);

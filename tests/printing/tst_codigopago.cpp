@@ -4,7 +4,11 @@
 #include "printing/CodigoPago.h"
 #include "records/Empleado.h"
 #include "records/Empresa.h"
+#include "printing/MontoEnLetras.h"
+#include "records/Global.h"
 #include "records/ListaEmpleados.h"
+#include "support/BasePrueba.h"
+#include "support/Entorno.h"
 
 #include <QTest>
 
@@ -78,6 +82,43 @@ private slots:
         const QString codigo = CodigoPago(liq, &error);
         QCOMPARE(codigo, esperado.size() == 60 ? esperado : QString());
         QVERIFY2(esperado.size() == 60 ? error.isEmpty() : error.contains(esperado, Qt::CaseInsensitive), qPrintable(error));
+    }
+
+    void medioCentavoIgualEnTodasPartes()
+    {
+        // 2 % of 12,801.25 is 256.025: the figure, the words, the code and the stored value say 256,03.
+        BasePrueba base;
+        LocalPrueba local(LocalArgentina());
+        auto empresa = QSharedPointer<Empresa>::create();
+        empresa->setCUIT(QStringLiteral("30-12345678-1"));
+        empresa->setNombre(QStringLiteral("Medio Centavo"));
+        empresa->setCalle(QStringLiteral("C"));
+        empresa->setNumero(QStringLiteral("1"));
+        empresa->setCalleLegal(QStringLiteral("C"));
+        empresa->setNumeroLegal(QStringLiteral("1"));
+        empresa->setCodPost(QStringLiteral("1602"));
+        empresa->setLocalidad(QStringLiteral("FLORIDA"));
+        empresa->setCodRubro(QStringLiteral("523110"));
+        QVERIFY(empresa->Grabar(base.bd()));
+        Liquidacion liq;
+        liq.setEmpresa(empresa);
+        liq.setMes(3);
+        liq.setAnio(2012);
+        auto e = QSharedPointer<Empleado>::create();
+        e->setCUIL(QStringLiteral("20-12345678-6"));
+        e->setNombre(QStringLiteral("X"));
+        e->setHaberes(12801.25);
+        liq.ListaEmpleadosLiquidacion().Add(e, e->CUIL());
+        liq.setPagado2(liq.APagar2());
+        QCOMPARE(FormatoImporte(liq.PagadoTotal()), QStringLiteral("256,03"));
+        QVERIFY(MontoEnLetras(liq.PagadoTotal()).endsWith(QStringLiteral("( 3/100)")));
+        QCOMPARE(CodigoPago(liq).mid(15, 9), QStringLiteral("000025603"));
+        QCOMPARE(CodigoPago(liq).mid(35, 8), QStringLiteral("00025603"));
+        QVERIFY(liq.TextoEnvio().contains(QStringLiteral("\r\n256,03\r\n")));
+        QVERIFY2(liq.Grabar(base.bd()), qPrintable(base.bd().UltimoError()));
+        QCOMPARE(base.bd().ValorEscalar("select pagado2 from liquidaciones").toDouble(), 256.03);
+        QCOMPARE(base.bd().ValorEscalar("select apagar2 from liquidaciones").toDouble(), 256.03);
+        QCOMPARE(base.bd().ValorEscalar("select pagadototal from liquidaciones").toDouble(), 256.03);
     }
 };
 

@@ -27,6 +27,10 @@ private slots:
         QTest::newRow("12.996") << 12.996 << "TRECE  CON ( 0/100)";
         QTest::newRow("999.995") << 999.995 << " MIL CON ( 0/100)";
         QTest::newRow("0.004") << 0.004 << "CERO";
+        // Exact half cents sit just below the half as doubles: four decimals first, then cents.
+        QTest::newRow("0.575") << 0.575 << "CON ( 58/100)";
+        QTest::newRow("9683.095") << 9683.095 << "NUEVE  MIL SEISCIENTOS OCHENTA  Y TRES  CON ( 10/100)";
+        QTest::newRow("2 % of 12801.25") << 12801.25 * 0.02 << "DOSCIENTOS CINCUENTA  Y SEIS  CON ( 3/100)";
         QTest::newRow("30: no Y") << 30.0 << "TREINTA  CON ( 0/100)";
         // UN before a noun, UNO after a thousands group; CIEN in each group.
         QTest::newRow("101") << 101.0 << "CIENTO UN  CON ( 0/100)";

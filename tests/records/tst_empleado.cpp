@@ -5,6 +5,7 @@
 #include "records/Empresa.h"
 #include "records/Global.h"
 #include "support/BasePrueba.h"
+#include "support/Entorno.h"
 
 #include <QTest>
 
@@ -128,6 +129,32 @@ private slots:
         QCOMPARE(leido.Licencia(), 3);
         QVERIFY(!leido.Leer(base.bd(), 9999));
         QCOMPARE(leido.Nombre(), e.Nombre()); // unchanged by a missing id
+    }
+
+    void fechasFaltantesYFilaBorrada()
+    {
+        BasePrueba base;
+        LocalPrueba arabe(QLocale(QLocale::Arabic, QLocale::Egypt));
+        auto emp = EmpresaGuardada(base.bd(), "30-12345678-9");
+        Empleado e = Nuevo(emp, "Sin Fechas", "20-12345678-6");
+        e.setFechaIngreso(QDate());
+        e.setFechaBaja(QDate());
+        e.setHaberes(1000);
+        QVERIFY2(e.Grabar(base.bd()), qPrintable(base.bd().UltimoError()));
+        QCOMPARE(base.bd().ValorEscalar("select sueldo from empleados").toDouble(), 1000.0);
+        Empleado leido;
+        QVERIFY(leido.Leer(base.bd(), e.IdEmpleado()));
+        QVERIFY(!leido.FechaIngreso().isValid());
+        QVERIFY(!leido.DeBaja()); // no termination date is no termination
+        leido.setEmpresa(emp);
+        QVERIFY(leido.Grabar(base.bd()));
+
+        // An update that reaches no row (here skipped by a trigger) is a failed save, not a success.
+        QVERIFY(base.bd().Ejecutar("create trigger ignorar before update on empleados begin "
+                                   "select raise(ignore); end"));
+        leido.setNombre("Cambiado");
+        QVERIFY(!leido.Grabar(base.bd()));
+        QCOMPARE(base.bd().ValorEscalar("select ayn from empleados").toString(), QStringLiteral("Sin Fechas"));
     }
 
     void grabarBuscaElCuilSoloEnSuEmpresa()

@@ -6,6 +6,7 @@
 #include "records/ListaEmpleados.h"
 #include "records/ListaEmpresas.h"
 #include "support/BasePrueba.h"
+#include "support/Entorno.h"
 
 #include <QTest>
 
@@ -94,6 +95,28 @@ private slots:
         larga->setNombre(QString(51, 'x'));
         QVERIFY(!larga->Grabar(base.bd()));
         QCOMPARE(base.Contar("select count(*) from empresas"), 1);
+    }
+
+    void fechaFaltanteYFilaBorrada()
+    {
+        BasePrueba base;
+        LocalPrueba arabe(QLocale(QLocale::Arabic, QLocale::Egypt)); // SQL text never takes the locale's digits
+        QVERIFY(base.bd().Ejecutar("insert into empresas (cuit, razonsocial, calle, numero, callel, numerol, "
+                                   "codpost, localidad, codrubro) values ('30-12345678-9', 'Sin Fecha', 'C', '1', "
+                                   "'C', '1', '1602', 'FLORIDA', '523110')"));
+        // A company stored without a start date reads it as missing and can be saved again.
+        Empresa leida;
+        QVERIFY(leida.Leer(base.bd(), base.bd().UltimoId()));
+        QVERIFY(!leida.FechaInicio().isValid());
+        leida.setTelefonos("4555-1234");
+        QVERIFY2(leida.Grabar(base.bd()), qPrintable(base.bd().UltimoError()));
+        QVERIFY(base.bd().ValorEscalar("select fechainicio from empresas").isNull());
+
+        // A save of a company deleted meanwhile fails instead of reporting success for nothing.
+        QVERIFY(base.bd().Ejecutar("delete from empresas"));
+        QVERIFY(!leida.Grabar(base.bd()));
+        QVERIFY(!base.bd().UltimoError().isEmpty());
+        QCOMPARE(base.Contar("select count(*) from empresas"), 0);
     }
 
     void clavesPosicionesYTotales()
