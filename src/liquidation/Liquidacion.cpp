@@ -3,6 +3,7 @@
 
 #include "records/Empresa.h"
 #include "records/Global.h"
+#include "records/Reloj.h"
 #include "records/ListaEmpleados.h"
 
 #include <QDate>
@@ -12,7 +13,7 @@
 Liquidacion::Liquidacion(QObject* parent)
     : QObject(parent)
 {
-    PeriodoPorDefecto(QDate::currentDate(), m_mes, m_anio);
+    PeriodoPorDefecto(Reloj::Hoy(), m_mes, m_anio);
     m_porcentajeFCM = ParamPorcentajeFcm;
     m_importeCuota = ParamImporteCta;
     m_porcentaje2 = ParamPorcentajeDos;

@@ -5,6 +5,7 @@
 #include "Impresora.h"
 #include "liquidation/Liquidacion.h"
 #include "records/Global.h"
+#include "records/Reloj.h"
 
 #include <QDateTime>
 #include <QImage>
@@ -100,7 +101,7 @@ void Mitad(const Liquidacion& liq, Impresora& imp, double o)
 
     Caja(imp, 5, o + 101, 194, o + 131);
 
-    const QDateTime ahora = QDateTime::currentDateTime();
+    const QDateTime ahora = Reloj::Ahora();
     Fuente(imp, 7, false);
     Texto(imp, 6, o + 128,
           QStringLiteral("Versión 1.00 - ") + FormatoFecha(ahora.date()) + QStringLiteral(" - ")

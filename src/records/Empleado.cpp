@@ -5,6 +5,7 @@
 #include "Consulta.h"
 #include "Empresa.h"
 #include "Global.h"
+#include "Reloj.h"
 #include "liquidation/Liquidacion.h"
 
 Empleado::Empleado()
@@ -12,7 +13,7 @@ Empleado::Empleado()
     , m_paramCuotaSindical(ParamImporteCta)
     , m_paramFCM(ParamPorcentajeFcm / 100.0)
     , m_fechaBaja(FechaSinBaja())
-    , m_fechaIngreso(QDate::currentDate())
+    , m_fechaIngreso(Reloj::Hoy())
 {
 }
 

@@ -5,11 +5,12 @@
 #include "Consulta.h"
 #include "Empleado.h"
 #include "Global.h"
+#include "Reloj.h"
 #include "ListaEmpleados.h"
 #include "Liquidaciones.h"
 
 Empresa::Empresa()
-    : m_fechaInicio(QDate::currentDate())
+    : m_fechaInicio(Reloj::Hoy())
 {
 }
 

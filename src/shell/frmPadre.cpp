@@ -184,7 +184,7 @@ void frmPadre::BorrarBoletas()
 
 void frmPadre::SeleccionarImpresora()
 {
-    frmSelImpr pantalla(m_dialogos, this);
+    frmSelImpr pantalla(m_dialogos, m_impresoras, this);
     pantalla.exec();
 }
 

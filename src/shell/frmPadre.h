@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "printing/printer/Impresoras.h"
 #include "records/Empresa.h"
 #include "records/ListaEmpresas.h"
 
@@ -25,6 +26,8 @@ public:
 
     QMdiArea* Area() const { return m_area; }
     Dialogos& Servicio() const { return m_dialogos; }
+    /// The printers of the program and the current one, for every printout of the run.
+    Impresoras& Impresion() { return m_impresoras; }
 
     /// Every stored company, in storage order; position p of the selector is item p + 1.
     const ListaEmpresas& ListaDeEmpresas() const { return m_listaDeEmpresas; }
@@ -83,4 +86,5 @@ private:
     QSharedPointer<Empresa> m_empresaActual;
     QString m_carpetaAyuda;
     QPointer<frmAyuda> m_ayuda;
+    Impresoras m_impresoras;
 };

@@ -13,9 +13,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmSelImpr::frmSelImpr(Dialogos& dialogos, QWidget* principal)
+frmSelImpr::frmSelImpr(Dialogos& dialogos, Impresoras& impresoras, QWidget* principal)
     : QDialog(principal)
     , m_dialogos(dialogos)
+    , m_impresorasPrograma(impresoras)
     , m_principal(principal)
 {
     setObjectName(QStringLiteral("frmSelImpr"));
@@ -60,7 +61,7 @@ void frmSelImpr::CargarImpresoras(const QList<DatosImpresora>& impresoras)
 {
     m_impresoras = impresoras;
     m_lista->clear();
-    const QString actual = Impresoras::Actual().Nombre();
+    const QString actual = m_impresorasPrograma.Actual().Nombre();
     for (const DatosImpresora& d : impresoras) {
         m_lista->addItem(d.Nombre);
         if (d.Nombre == actual)
@@ -90,7 +91,7 @@ void frmSelImpr::Aceptar()
     for (const DatosImpresora& d : std::as_const(m_impresoras)) {
         if (d.Nombre != elegida)
             continue;
-        Impresoras::Actual().setDestino(d.Nombre);
+        m_impresorasPrograma.Actual().setDestino(d.Nombre);
         GrabarParametro(QStringLiteral("IMPRESORA"), d.Nombre);
         GrabarParametro(QStringLiteral("DRIVERIMP"), d.Driver);
     }

@@ -16,7 +16,7 @@ class frmSelImpr : public QDialog
 {
     Q_OBJECT
 public:
-    explicit frmSelImpr(Dialogos& dialogos, QWidget* principal = nullptr);
+    frmSelImpr(Dialogos& dialogos, Impresoras& impresoras, QWidget* principal = nullptr);
 
     /// Fills the list with the offered printers, the current one selected.
     void CargarImpresoras();
@@ -30,6 +30,7 @@ private:
     void Aceptar();
 
     Dialogos& m_dialogos;
+    Impresoras& m_impresorasPrograma;
     QWidget* m_principal = nullptr;
     QComboBox* m_lista = nullptr;
     QList<DatosImpresora> m_impresoras;

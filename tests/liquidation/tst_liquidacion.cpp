@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Slips: the counting rule, the caps, the credit bound and the period; storing, reading and
 // numbering them, and a failed save that leaves the file exactly as it was.
-#include "DatosLiquidacion.h"
+#include "support/DatosLiquidacion.h"
 #include "records/Liquidaciones.h"
 
 #include <QPoint>

@@ -5,6 +5,15 @@
 
 #include <QPrinterInfo>
 
+Impresoras::Impresoras()
+    : m_actual(std::make_unique<ImpresoraSistema>())
+{
+    const QPrinterInfo porDefecto = QPrinterInfo::defaultPrinter();
+    m_actual->setDestino(porDefecto.isNull() ? ImpresoraSistema::NombrePdf() : porDefecto.printerName());
+}
+
+Impresoras::~Impresoras() = default;
+
 QList<DatosImpresora> Impresoras::Instaladas()
 {
     QList<DatosImpresora> lista;
@@ -17,20 +26,14 @@ QList<DatosImpresora> Impresoras::Instaladas()
 
 ImpresoraSistema& Impresoras::Actual()
 {
-    static ImpresoraSistema* actual = [] {
-        auto* impresora = new ImpresoraSistema();
-        const QPrinterInfo porDefecto = QPrinterInfo::defaultPrinter();
-        impresora->setDestino(porDefecto.isNull() ? ImpresoraSistema::NombrePdf() : porDefecto.printerName());
-        return impresora;
-    }();
-    return *actual;
+    return *m_actual;
 }
 
 bool Impresoras::Seleccionar(const QString& nombre)
 {
     for (const DatosImpresora& d : Instaladas()) {
         if (d.Nombre == nombre) {
-            Actual().setDestino(nombre);
+            m_actual->setDestino(nombre);
             return true;
         }
     }
@@ -39,6 +42,6 @@ bool Impresoras::Seleccionar(const QString& nombre)
 
 void Impresoras::UsarArchivoPdf(const QString& ruta)
 {
-    Actual().setDestino(ImpresoraSistema::NombrePdf());
-    Actual().setArchivoPdf(ruta, true);
+    m_actual->setDestino(ImpresoraSistema::NombrePdf());
+    m_actual->setArchivoPdf(ruta, true);
 }

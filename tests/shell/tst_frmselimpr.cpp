@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 class TestFrmSelImpr : public QObject
 {
     Q_OBJECT
@@ -24,6 +26,7 @@ private slots:
 
 private:
     QTemporaryDir m_carpeta;
+    std::unique_ptr<Impresoras> m_impresoras;
 };
 
 void TestFrmSelImpr::initTestCase()
@@ -34,7 +37,8 @@ void TestFrmSelImpr::initTestCase()
 
 void TestFrmSelImpr::init()
 {
-    Impresoras::UsarArchivoPdf(m_carpeta.filePath(QStringLiteral("x.pdf")));
+    m_impresoras = std::make_unique<Impresoras>();
+    m_impresoras->UsarArchivoPdf(m_carpeta.filePath(QStringLiteral("x.pdf")));
     GrabarParametro(QStringLiteral("IMPRESORA"), QString());
     GrabarParametro(QStringLiteral("DRIVERIMP"), QString());
 }
@@ -42,7 +46,7 @@ void TestFrmSelImpr::init()
 void TestFrmSelImpr::abreConLaActualElegida()
 {
     DialogosPrueba dialogos;
-    frmSelImpr pantalla(dialogos);
+    frmSelImpr pantalla(dialogos, *m_impresoras);
     QCOMPARE(pantalla.windowTitle(), QStringLiteral("Selección de Impresora"));
     // The system's printers (none on a build machine) and always the PDF printer, last.
     auto* lista = pantalla.findChild<QComboBox*>(QStringLiteral("cboImpresoras"));
@@ -69,7 +73,7 @@ void TestFrmSelImpr::eleccion()
     QFETCH(QString, impresora);
     QFETCH(QString, driver);
     DialogosPrueba dialogos;
-    frmSelImpr pantalla(dialogos);
+    frmSelImpr pantalla(dialogos, *m_impresoras);
     const QList<DatosImpresora> impresoras{{QStringLiteral("Oficina"), QStringLiteral("HP LaserJet 1020")},
                                            {QStringLiteral("Deposito"), QStringLiteral("Epson LX-350")},
                                            {ImpresoraSistema::NombrePdf(), QStringLiteral("Qt PDF")}};
@@ -80,7 +84,7 @@ void TestFrmSelImpr::eleccion()
     lista->setCurrentIndex(1);
     QTest::mouseClick(pantalla.findChild<QPushButton*>(boton), Qt::LeftButton);
     QCOMPARE(pantalla.result(), int(impresora.isEmpty() ? QDialog::Rejected : QDialog::Accepted));
-    QCOMPARE(Impresoras::Actual().Nombre(), impresora.isEmpty() ? QStringLiteral("Archivo PDF") : impresora);
+    QCOMPARE(m_impresoras->Actual().Nombre(), impresora.isEmpty() ? QStringLiteral("Archivo PDF") : impresora);
     QCOMPARE(LeerParametro(QStringLiteral("IMPRESORA")), impresora);
     QCOMPARE(LeerParametro(QStringLiteral("DRIVERIMP")), driver);
     QCOMPARE(dialogos.llamadas.size(), hayImpresoras ? 0 : 1);

@@ -2,7 +2,7 @@
 // The sworn declaration: its text, the file in Windows-1252, the slip screen's messages and the
 // sending-method dialog, and mail sent for real to an SMTP server on loopback (read back with
 // Python's own e-mail parser).
-#include "DatosLiquidacion.h"
+#include "support/DatosLiquidacion.h"
 #include "liquidation/ArchivoDeclaracion.h"
 #include "screens/DeclaracionJurada.h"
 #include "screens/frmMetodoEnvio.h"
@@ -48,14 +48,14 @@ QSharedPointer<Liquidacion> Declaracion()
     return liq;
 }
 
-/// tests/liquidation/data/servidor_smtp.py running in its own process, until destroyed.
+/// tests/support/servidor_smtp.py running in its own process, until destroyed.
 class ServidorSmtp
 {
 public:
     explicit ServidorSmtp(const QStringList& opciones = {})
     {
         m_proceso.start(QStringLiteral(TALVO_PYTHON),
-                        QStringList{QFINDTESTDATA("data/servidor_smtp.py"), m_carpeta.path()} + opciones);
+                        QStringList{QStringLiteral(TALVO_SERVIDOR_SMTP), m_carpeta.path()} + opciones);
         QByteArray salida;
         while (!salida.contains('\n') && m_proceso.waitForReadyRead(10000))
             salida += m_proceso.readAllStandardOutput();

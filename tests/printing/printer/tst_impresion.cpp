@@ -5,10 +5,10 @@
 #include "printing/CodigoPago.h"
 #include "printing/ImpresionLiquidacion.h"
 #include "printing/ImpresoraPintor.h"
-#include "printing/printer/ImpresionActual.h"
 #include "printing/printer/Impresoras.h"
 #include "records/Empleado.h"
 #include "records/Empresa.h"
+#include "screens/ImpresionBoleta.h"
 #include "support/BasePrueba.h"
 #include "support/DialogosPrueba.h"
 #include "support/Entorno.h"
@@ -210,19 +210,19 @@ private slots:
     {
         auto liq = BoletaGuardada();
         QVERIFY(liq);
-        Impresoras::UsarArchivoPdf(QString());
+        m_impresoras.UsarArchivoPdf(QString());
         const QString pdf = m_carpeta.filePath(QStringLiteral("elegido.pdf"));
         DialogosPrueba dialogos;
         dialogos.archivos << QString() << pdf.chopped(4);
-        QVERIFY(!ImprimirLiquidacion(*liq, dialogos)); // cancelled: no error either
-        QVERIFY(ImprimirLiquidacion(*liq, dialogos)); // chosen without extension
+        QVERIFY(!ImprimirLiquidacion(*liq, m_impresoras, dialogos)); // cancelled: no error either
+        QVERIFY(ImprimirLiquidacion(*liq, m_impresoras, dialogos)); // chosen without extension
         // Asked once for all the copies, each time.
         QCOMPARE(dialogos.llamadas.size(), 2);
         QCOMPARE(dialogos.Ultima().tipo, QStringLiteral("guardar"));
         QVERIFY(Ejecutar(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))));
         // A slip without a code is refused before any file is asked for.
         liq->setPagadoOtros(10000000);
-        QVERIFY(!ImprimirLiquidacion(*liq, dialogos));
+        QVERIFY(!ImprimirLiquidacion(*liq, m_impresoras, dialogos));
         QCOMPARE(dialogos.llamadas.size(), 3);
         QVERIFY2(dialogos.Ultima().texto.contains(QStringLiteral("total a depositar")), qPrintable(dialogos.Ultima().texto));
     }
@@ -250,14 +250,15 @@ private:
     QString ImprimirPdf(const Liquidacion& liq, const QString& nombre)
     {
         const QString pdf = m_carpeta.filePath(nombre);
-        Impresoras::UsarArchivoPdf(pdf);
+        m_impresoras.UsarArchivoPdf(pdf);
         DialogosPrueba dialogos;
-        return ImprimirLiquidacion(liq, dialogos) && dialogos.llamadas.isEmpty() ? pdf : QString();
+        return ImprimirLiquidacion(liq, m_impresoras, dialogos) && dialogos.llamadas.isEmpty() ? pdf : QString();
     }
 
     std::unique_ptr<BasePrueba> m_base;
     QSharedPointer<Empresa> m_empresa;
     QTemporaryDir m_carpeta;
+    Impresoras m_impresoras;
 };
 
 QTEST_MAIN(TestImpresion)

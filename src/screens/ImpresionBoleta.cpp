@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ImpresionActual.h"
+#include "ImpresionBoleta.h"
 
-#include "ImpresoraSistema.h"
-#include "Impresoras.h"
 #include "liquidation/Liquidacion.h"
 #include "printing/CodigoPago.h"
 #include "printing/ImpresionLiquidacion.h"
+#include "printing/printer/ImpresoraSistema.h"
+#include "printing/printer/Impresoras.h"
 #include "records/Empresa.h"
 #include "shell/CursorOcupado.h"
 #include "shell/Dialogos.h"
@@ -29,7 +29,7 @@ QString ArchivoPropuesto(const Liquidacion& liq)
 
 } // namespace
 
-bool ImprimirLiquidacion(const Liquidacion& liq, Dialogos& dialogos)
+bool ImprimirLiquidacion(const Liquidacion& liq, Impresoras& impresoras, Dialogos& dialogos)
 {
     if (liq.BoletasAImprimir() <= 0)
         return true;
@@ -40,7 +40,7 @@ bool ImprimirLiquidacion(const Liquidacion& liq, Dialogos& dialogos)
         dialogos.Mensaje(motivo, titulo, Icono::Critico);
         return false;
     }
-    ImpresoraSistema& impresora = Impresoras::Actual();
+    ImpresoraSistema& impresora = impresoras.Actual();
     if (impresora.EsPdf() && impresora.ArchivoPdfFijo().isEmpty()) {
         QString archivo = dialogos.ArchivoParaGuardar(QStringLiteral("Guardar la boleta como PDF"),
                                                       ArchivoPropuesto(liq), QStringLiteral("Archivos PDF (*.pdf)"));
