@@ -75,7 +75,6 @@ int Main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("OBRIX"));
     QApplication::setApplicationName(QStringLiteral("TALVO"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Aplicativo de Aportes del Sindicato de Comercio de Velmar"));
 
     // Qt's own dialogs and buttons in Spanish ("Sí", "No", "Cancelar").
     QTranslator traductor;
