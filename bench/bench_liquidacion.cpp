@@ -7,7 +7,7 @@
 #include "records/Empresa.h"
 #include "records/Global.h"
 #include "records/ListaEmpleados.h"
-#include "records/Liquidaciones.h"
+#include "liquidation/Liquidaciones.h"
 #include "records/Plantilla.h"
 #include "records/Transaccion.h"
 

@@ -2,53 +2,26 @@
 #include "ArchivoDeclaracion.h"
 
 #include <QSaveFile>
-
-namespace {
-
-// Characters of bytes 0x80..0x9F, where Windows-1252 departs from Latin-1 (0 = undefined byte).
-const char32_t Tabla80a9F[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
-
-char ByteDe(char32_t c)
-{
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return char(c);
-    for (int i = 0; i < 32; ++i) {
-        if (Tabla80a9F[i] != 0 && Tabla80a9F[i] == c)
-            return char(0x80 + i);
-    }
-    return '?';
-}
-
-} // namespace
+#include <QStringDecoder>
+#include <QStringEncoder>
 
 QByteArray CodificarWindows1252(const QString& texto)
 {
-    QByteArray salida;
-    const QList<uint> puntos = texto.toUcs4();
-    salida.reserve(puntos.size());
-    for (uint c : puntos)
-        salida.append(ByteDe(char32_t(c)));
-    return salida;
+    // C1 control characters have no letter in the code page, though ICU passes them through.
+    QString limpio = texto;
+    for (QChar& c : limpio)
+        if (c.unicode() >= 0x80 && c.unicode() <= 0x9F)
+            c = QLatin1Char('?');
+    // ICU writes its substitute byte 0x1A for a character the code page cannot hold; the union's
+    // readers expect "?".
+    QByteArray bytes = QStringEncoder("windows-1252").encode(limpio);
+    bytes.replace('\x1a', '?');
+    return bytes;
 }
 
 QString DecodificarWindows1252(const QByteArray& bytes)
 {
-    QString salida;
-    salida.reserve(bytes.size());
-    for (char b : bytes) {
-        const uchar u = uchar(b);
-        if (u >= 0x80 && u <= 0x9F) {
-            const char32_t c = Tabla80a9F[u - 0x80];
-            salida += c != 0 ? QChar(char16_t(c)) : QChar(QChar::ReplacementCharacter);
-        } else {
-            salida += QChar(u);
-        }
-    }
-    return salida;
+    return QStringDecoder("windows-1252").decode(bytes);
 }
 
 bool GrabarArchivoDeclaracion(const QString& archivo, const QString& textoDeclaracion, int& numeroError,

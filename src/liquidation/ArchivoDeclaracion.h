@@ -8,7 +8,7 @@
 
 /// Encodes text in Windows-1252; a character the code page cannot hold becomes "?".
 QByteArray CodificarWindows1252(const QString& texto);
-/// Decodes Windows-1252 bytes; the five undefined bytes become U+FFFD.
+/// Decodes Windows-1252 bytes (files made on Windows); the five undefined bytes keep their value.
 QString DecodificarWindows1252(const QByteArray& bytes);
 
 /// Writes the declaration text followed by one more CR LF into archivo, in Windows-1252, replacing

@@ -6,15 +6,21 @@
 #include <QSharedPointer>
 #include <QString>
 
+#include "records/PeriodoLiquidacion.h"
+
 class Conexion;
 class Empresa;
 class ListaEmpleados;
+
+/// Version of the slip's record format: written in "version" when a slip is first stored, and
+/// printed on the slip's version line.
+inline constexpr char VersionFormatoBoleta[] = "1.0";
 
 /// The monthly contribution slip of one company for one period: the employees it declares, the
 /// amounts due and deposited for each concept, the payment details and its numbering.
 /// Nothing is cached: every amount is recomputed from the employee list on each request.
 /// Amounts are double pesos, never rounded here.
-class Liquidacion : public QObject
+class Liquidacion : public QObject, public PeriodoLiquidacion
 {
     Q_OBJECT
 public:
@@ -108,9 +114,9 @@ public:
     int Ordinal() const { return m_ordinal; }
     void setOrdinal(int v) { m_ordinal = v; }
     /// Period year and month (1..12); setting a different value emits CambioPeriodo.
-    int Anio() const { return m_anio; }
+    int Anio() const override { return m_anio; }
     void setAnio(int anio);
-    int Mes() const { return m_mes; }
+    int Mes() const override { return m_mes; }
     void setMes(int mes);
 
     /// The company of the slip, shared with the caller.
@@ -154,10 +160,6 @@ public:
 
 signals:
     void CambioPeriodo();
-
-protected:
-    // Storage sets these when a slip is read or saved.
-    void setNueva(bool v) { m_nueva = v; }
 
 private:
     template <typename F>

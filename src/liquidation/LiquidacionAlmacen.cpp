@@ -8,7 +8,7 @@
 #include "records/Empleado.h"
 #include "records/Empresa.h"
 #include "records/Global.h"
-#include "records/Liquidaciones.h"
+#include "liquidation/Liquidaciones.h"
 #include "records/ListaEmpleados.h"
 #include "records/Transaccion.h"
 
@@ -164,7 +164,7 @@ QString Liquidacion::SentenciaCabecera(int numerador) const
     const QString coma = QStringLiteral(", ");
     if (m_nueva) {
         // The program version is recorded only when the row is created.
-        c.insert(c.size() - 2, {QStringLiteral("version"), TextoSQL(QStringLiteral("1.0"))});
+        c.insert(c.size() - 2, {QStringLiteral("version"), TextoSQL(QString::fromLatin1(VersionFormatoBoleta))});
         QString nombres, valores;
         for (const auto& par : c) {
             nombres += (nombres.isEmpty() ? QString() : coma) + par.first;

@@ -6,7 +6,7 @@
 #include "Empresa.h"
 #include "Global.h"
 #include "Reloj.h"
-#include "liquidation/Liquidacion.h"
+#include "PeriodoLiquidacion.h"
 
 Empleado::Empleado()
     : m_param2(ParamPorcentajeDos / 100.0)
@@ -39,7 +39,7 @@ bool Empleado::DeBaja() const
     return m_fechaBaja.isValid() && m_fechaBaja != FechaSinBaja();
 }
 
-bool Empleado::CuentaEnPeriodo(const Liquidacion& liq) const
+bool Empleado::CuentaEnPeriodo(const PeriodoLiquidacion& liq) const
 {
     if (!DeBaja())
         return true;
@@ -54,7 +54,7 @@ double Empleado::Aporte2() const
     return (Activo() && !DeBaja()) ? m_param2 * m_haberes : 0.0;
 }
 
-double Empleado::Aporte2L(const Liquidacion& liq) const
+double Empleado::Aporte2L(const PeriodoLiquidacion& liq) const
 {
     if (!Activo() || !CuentaEnPeriodo(liq))
         return 0.0;
@@ -68,7 +68,7 @@ double Empleado::FCM() const
     return m_paramFCM * m_haberes * (m_mediaJornada ? 2.0 : 1.0);
 }
 
-double Empleado::FCML(const Liquidacion& liq) const
+double Empleado::FCML(const PeriodoLiquidacion& liq) const
 {
     if (!m_afiliado || !Activo() || !CuentaEnPeriodo(liq))
         return 0.0;
@@ -82,7 +82,7 @@ double Empleado::CuotaSindical() const
     return m_paramCuotaSindical;
 }
 
-double Empleado::CuotaSindicalL(const Liquidacion& liq) const
+double Empleado::CuotaSindicalL(const PeriodoLiquidacion& liq) const
 {
     if (!m_afiliado || !Activo() || !CuentaEnPeriodo(liq))
         return 0.0;
@@ -95,7 +95,7 @@ double Empleado::TotalAPagar() const
     return FCM() + Aporte2();
 }
 
-double Empleado::TotalAPagarL(const Liquidacion& liq) const
+double Empleado::TotalAPagarL(const PeriodoLiquidacion& liq) const
 {
     return FCML(liq) + Aporte2L(liq);
 }

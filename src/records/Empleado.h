@@ -8,7 +8,7 @@
 
 class Conexion;
 class Empresa;
-class Liquidacion;
+class PeriodoLiquidacion;
 
 /// One employee of a company and the three monthly amounts owed on it: the 2 % contribution,
 /// the social fund (FCM) and the union dues. Amounts are full doubles in pesos, never rounded here.
@@ -43,12 +43,12 @@ public:
     void setParamFCM(double v) { m_paramFCM = v; }
 
     double Aporte2() const;
-    double Aporte2L(const Liquidacion& liq) const;
+    double Aporte2L(const PeriodoLiquidacion& liq) const;
     double TotalAPagar() const;
-    double TotalAPagarL(const Liquidacion& liq) const;
+    double TotalAPagarL(const PeriodoLiquidacion& liq) const;
     double FCM() const;
-    double FCML(const Liquidacion& liq) const;
-    double CuotaSindicalL(const Liquidacion& liq) const;
+    double FCML(const PeriodoLiquidacion& liq) const;
+    double CuotaSindicalL(const PeriodoLiquidacion& liq) const;
     double CuotaSindical() const;
 
     bool Afiliado() const { return m_afiliado; }
@@ -87,7 +87,7 @@ public:
     bool Activo() const { return m_licencia == 0; }
     bool DeBaja() const;
     /// Counted in the period of liq: not terminated, or terminated in that month or later.
-    bool CuentaEnPeriodo(const Liquidacion& liq) const;
+    bool CuentaEnPeriodo(const PeriodoLiquidacion& liq) const;
 
 private:
     QString m_descripcionCategoria;

@@ -7,7 +7,6 @@
 #include "Global.h"
 #include "Reloj.h"
 #include "ListaEmpleados.h"
-#include "Liquidaciones.h"
 
 Empresa::Empresa()
     : m_fechaInicio(Reloj::Hoy())
@@ -15,18 +14,6 @@ Empresa::Empresa()
 }
 
 Empresa::~Empresa() = default;
-
-::Liquidaciones& Empresa::Liquidaciones()
-{
-    if (!m_liquidaciones)
-        m_liquidaciones = QSharedPointer<::Liquidaciones>::create();
-    return *m_liquidaciones;
-}
-
-void Empresa::setLiquidaciones(const QSharedPointer<::Liquidaciones>& lista)
-{
-    m_liquidaciones = lista;
-}
 
 ListaEmpleados& Empresa::ListaBaseEmpleados()
 {
@@ -152,67 +139,4 @@ bool Empresa::CargarListaEmpleados(Conexion& bd)
     }
     c.Cerrar();
     return true;
-}
-
-void Empresa::PasarEmpleados(Liquidacion& L)
-{
-    ListaEmpleados& destino = L.ListaEmpleadosLiquidacion();
-    destino.Clear();
-    for (const auto& empleado : ListaBaseEmpleados())
-        destino.Add(empleado->Clonar(), empleado->CUIL());
-}
-
-bool Empresa::LlenarLiquidaciones(Conexion& bd, const QString& sql)
-{
-    ::Liquidaciones& lista = Liquidaciones();
-    lista.Clear();
-    Consulta c = bd.AbrirConsulta(sql);
-    if (!c.Valida())
-        return false;
-    QList<qint64> ids;
-    for (; !c.Fin(); c.Siguiente())
-        ids.append(c.Entero(QStringLiteral("id")));
-    c.Cerrar();
-    for (qint64 id : ids) {
-        auto liquidacion = QSharedPointer<Liquidacion>::create();
-        if (!liquidacion->Leer(bd, id))
-            return false;
-        lista.Add(liquidacion, QString::number(liquidacion->IdLiquidacion()));
-    }
-    return true;
-}
-
-bool Empresa::LeerLiquidaciones(Conexion& bd)
-{
-    return LlenarLiquidaciones(bd, QStringLiteral("select id from liquidaciones where idmatriz = %1 "
-                                                  "order by extraord desc, anio, mes, orig_rect")
-                                       .arg(m_idEmpresa));
-}
-
-bool Empresa::LeerLiquidacionesPeriodo(Conexion& bd, int Mes, int Anio)
-{
-    return LlenarLiquidaciones(bd, QStringLiteral("select id from liquidaciones where idmatriz = %1 and mes = %2 "
-                                                  "and anio = %3 order by orig_rect")
-                                       .arg(m_idEmpresa)
-                                       .arg(Mes)
-                                       .arg(Anio));
-}
-
-void Empresa::MaximosOrdinales()
-{
-    // Only year and month are compared: when the last extraordinary slip and the first ordinary
-    // one share a period, the extraordinary one is dropped too.
-    ::Liquidaciones copia = Liquidaciones();
-    QList<int> repetidas;
-    for (int i = 1; i < copia.Count(); ++i) {
-        const auto a = copia.Item(i);
-        const auto b = copia.Item(i + 1);
-        if (a->Anio() == b->Anio() && a->Mes() == b->Mes())
-            repetidas.append(i);
-    }
-    for (int k = int(repetidas.size()) - 1; k >= 0; --k)
-        copia.Remove(repetidas.at(k));
-    // The filtered copy takes the collection's place in the same object, so that references
-    // screens hold to Liquidaciones() stay valid.
-    Liquidaciones() = copia;
 }

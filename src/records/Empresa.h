@@ -36,6 +36,8 @@ public:
     void setDocuSocio2(const QString& v) { m_docuSocio2 = v; }
     QString Socio2() const { return m_socio2; }
     void setSocio2(const QString& v) { m_socio2 = v; }
+    // The operations on the company's slips are defined with the slips (liquidation/EmpresaLiquidaciones.cpp).
+
     /// The stored slips, filled by LeerLiquidaciones / LeerLiquidacionesPeriodo; created empty on first use.
     ::Liquidaciones& Liquidaciones();
     void setLiquidaciones(const QSharedPointer<::Liquidaciones>& lista);

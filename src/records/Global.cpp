@@ -119,12 +119,6 @@ QDate FechaDeTexto(const QString& texto)
     return QDate();
 }
 
-QString NumeroSQL(const QString& texto)
-{
-    QString r = texto;
-    return r.replace(QLatin1Char(','), QLatin1Char('.'));
-}
-
 QString ImporteSQL(double importe)
 {
     return TextoCentavos(Centavos(importe), QLatin1Char('.'));

@@ -61,8 +61,6 @@ QDate FechaDeTexto(const QString& texto);
 
 // --- SQL text -----------------------------------------------------------------------------------
 
-/// Replaces every "," with "." (amount typed in the locale's notation into SQL).
-QString NumeroSQL(const QString& texto);
 /// Amount with two decimals and a point, whatever the locale: 1234.5 -> "1234.50".
 QString ImporteSQL(double importe);
 /// Date literal #m-d-yyyy#, read month first whatever the locale; a missing (invalid) date is "null".

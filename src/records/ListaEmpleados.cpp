@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ListaEmpleados.h"
 
+#include "PeriodoLiquidacion.h"
+
 namespace {
 template <typename F>
 double Sumar(const ListaEmpleados& lista, F importe)
@@ -22,7 +24,7 @@ double ListaEmpleados::Aporte2() const
     return Sumar(*this, [](const Empleado& e) { return e.Aporte2(); });
 }
 
-double ListaEmpleados::Aporte2L(const Liquidacion& liq) const
+double ListaEmpleados::Aporte2L(const PeriodoLiquidacion& liq) const
 {
     return Sumar(*this, [&liq](const Empleado& e) { return e.Aporte2L(liq); });
 }
@@ -32,7 +34,7 @@ double ListaEmpleados::FCM() const
     return Sumar(*this, [](const Empleado& e) { return e.FCM(); });
 }
 
-double ListaEmpleados::FCML(const Liquidacion& liq) const
+double ListaEmpleados::FCML(const PeriodoLiquidacion& liq) const
 {
     return Sumar(*this, [&liq](const Empleado& e) { return e.FCML(liq); });
 }
@@ -42,7 +44,7 @@ double ListaEmpleados::CuotaSindical() const
     return Sumar(*this, [](const Empleado& e) { return e.CuotaSindical(); });
 }
 
-double ListaEmpleados::CuotaSindicalL(const Liquidacion& liq) const
+double ListaEmpleados::CuotaSindicalL(const PeriodoLiquidacion& liq) const
 {
     return Sumar(*this, [&liq](const Empleado& e) { return e.CuotaSindicalL(liq); });
 }

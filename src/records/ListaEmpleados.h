@@ -4,7 +4,7 @@
 #include "ColeccionClave.h"
 #include "Empleado.h"
 
-class Liquidacion;
+class PeriodoLiquidacion;
 
 /// Employees keyed by CUIL, with the sums of their amounts (0 for an empty list).
 class ListaEmpleados : public ColeccionClave<Empleado>
@@ -12,9 +12,9 @@ class ListaEmpleados : public ColeccionClave<Empleado>
 public:
     double TotalAPagar() const;
     double Aporte2() const;
-    double Aporte2L(const Liquidacion& liq) const;
+    double Aporte2L(const PeriodoLiquidacion& liq) const;
     double FCM() const;
-    double FCML(const Liquidacion& liq) const;
+    double FCML(const PeriodoLiquidacion& liq) const;
     double CuotaSindical() const;
-    double CuotaSindicalL(const Liquidacion& liq) const;
+    double CuotaSindicalL(const PeriodoLiquidacion& liq) const;
 };

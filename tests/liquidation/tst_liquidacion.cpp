@@ -2,7 +2,7 @@
 // Slips: the counting rule, the caps, the credit bound and the period; storing, reading and
 // numbering them, and a failed save that leaves the file exactly as it was.
 #include "support/DatosLiquidacion.h"
-#include "records/Liquidaciones.h"
+#include "liquidation/Liquidaciones.h"
 
 #include <QPoint>
 #include <QSignalSpy>
