@@ -2,13 +2,13 @@
 // The form layer of the slip page: everything that does not depend on the slip's amounts.
 #include "ImpresionLiquidacion.h"
 
+#include "Emblema.h"
 #include "Impresora.h"
 #include "liquidation/Liquidacion.h"
 #include "records/Global.h"
 #include "records/Reloj.h"
 
 #include <QDateTime>
-#include <QImage>
 #include <QLocale>
 
 namespace {

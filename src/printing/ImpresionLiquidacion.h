@@ -7,7 +7,6 @@
 #include <QString>
 
 class Impresora;
-class QImage;
 class Liquidacion;
 
 /// Vertical offsets of the two halves of the page, in millimetres.
@@ -33,6 +32,3 @@ void ImprimirDatos(const Liquidacion& liq, Impresora& impresora, const QString& 
 
 /// 2 when the 2 % deposit is greater than 2 % of the remunerations (to four decimals), else 1.
 int TipoDePago(const Liquidacion& liq);
-
-/// The union's emblem printed at the top left of each half.
-const QImage& LogoSindicato();

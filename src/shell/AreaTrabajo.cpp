@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AreaTrabajo.h"
 
-#include "Emblema.h"
+#include "Fondo.h"
 
 #include <QPainter>
 #include <QPaintEvent>

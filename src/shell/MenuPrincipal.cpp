@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MenuPrincipal.h"
 
-#include "Emblema.h"
+#include "printing/Emblema.h"
 #include "IconosPrincipal.h"
 #include "frmPadre.h"
 
@@ -41,7 +41,7 @@ void Boton(QToolBar* barra, frmPadre& ventana, const QString& nombre, IconoComan
 
 QPixmap IconoPrograma()
 {
-    return ImagenEmblema(64);
+    return QPixmap::fromImage(ImagenEmblema(64));
 }
 
 void CrearMenuPrincipal(frmPadre& v)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmAbout.h"
 
-#include "Emblema.h"
+#include "printing/Emblema.h"
 #include "Plataforma.h"
 #include "Principal.h"
 #include "records/Conexion.h"
@@ -33,7 +33,7 @@ frmAbout::frmAbout(QWidget* parent)
 
     auto* logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("imgLogo"));
-    logo->setPixmap(ImagenEmblema(128));
+    logo->setPixmap(QPixmap::fromImage(ImagenEmblema(128)));
     logo->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     auto* titulo = Renglon(this, QStringLiteral("lblTitulo"), QStringLiteral("Aplicativo de Aportes"));
