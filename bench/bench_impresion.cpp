@@ -44,8 +44,9 @@ int main(int argc, char** argv)
 
     QTemporaryDir carpeta;
     const QString pdf = argc > 1 ? QString::fromLocal8Bit(argv[1]) : carpeta.filePath(QStringLiteral("boleta.pdf"));
-    Impresoras::UsarArchivoPdf(pdf);
-    ImpresoraSistema& impresora = Impresoras::Actual();
+    Impresoras impresoras;
+    impresoras.UsarArchivoPdf(pdf);
+    ImpresoraSistema& impresora = impresoras.Actual();
 
     const int vueltas = 30;
     std::vector<double> tiempos;
