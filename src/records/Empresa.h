@@ -6,6 +6,7 @@
 #include <QSharedPointer>
 #include <QString>
 
+class AvisosImportacion;
 class Conexion;
 class ListaEmpleados;
 class Liquidacion;
@@ -106,6 +107,14 @@ public:
     /// Keeps in Liquidaciones only the last slip of each run of slips of the same year and month
     /// (with the order of LeerLiquidaciones: the latest declaration of each period).
     void MaximosOrdinales();
+    // The employee import is defined with the import (import/EmpresaImportacion.cpp).
+    /// Imports the fixed-width text file Archivo (84-character records) into storage, then reloads
+    /// ListaBaseEmpleados. True when the whole file was processed; false with the line and cause in
+    /// bd.UltimoError(), rows before it stored. Rows with a bad CUIL are skipped and told to avisos.
+    bool LeerEmpleadosDeTexto(Conexion& bd, const QString& Archivo, AvisosImportacion* avisos = nullptr);
+    /// The same from a spreadsheet (.xls, .xlsx or .ods by extension): titles in row 1, data from
+    /// row 2 to the first row whose column 1 is empty.
+    bool LeerEmpleadosDeExcel(Conexion& bd, const QString& Archivo, AvisosImportacion* avisos = nullptr);
     QString NombreRubro() const { return QString(); }
     /// Legal name, CUIT, both addresses (street and number), postal code, town and business category.
     bool Validar() const;
