@@ -4,12 +4,16 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QMimeDatabase>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QUrl>
 #include <QUrlQuery>
+
+#include <unistd.h>
 
 namespace {
 bool IniciarPrimero(const QStringList& programas)
@@ -76,4 +80,54 @@ bool AbrirProgramaCorreo(const QString& destinatario, const QString& asunto, con
         consulta.addQueryItem(QStringLiteral("body"), QString::fromUtf8(QUrl::toPercentEncoding(texto)));
     url.setQuery(consulta);
     return QDesktopServices::openUrl(url);
+}
+
+namespace {
+std::function<bool(const QString&)>& AbridorDocumentos()
+{
+    static std::function<bool(const QString&)> abridor;
+    return abridor;
+}
+} // namespace
+
+bool AbrirDocumento(const QString& archivo)
+{
+    if (AbridorDocumentos())
+        return AbridorDocumentos()(archivo);
+    if (!QFileInfo::exists(archivo))
+        return false;
+    // xdg-open may wait for the program it starts, so it runs detached; whether any program takes
+    // this kind of file is asked first, so that "nothing can open it" reaches the user.
+    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (!xdgMime.isEmpty() && !xdgOpen.isEmpty()) {
+        const QString tipo = QMimeDatabase().mimeTypeForFile(archivo).name();
+        QProcess consulta;
+        consulta.start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), tipo});
+        if (!consulta.waitForFinished(5000) || consulta.readAllStandardOutput().trimmed().isEmpty())
+            return false;
+        return QProcess::startDetached(xdgOpen, {archivo});
+    }
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(archivo));
+}
+
+void FijarAbridorDocumentos(std::function<bool(const QString&)> abridor)
+{
+    AbridorDocumentos() = std::move(abridor);
+}
+
+QString CarpetaTemporalUsuario()
+{
+    QString usuario = qEnvironmentVariable("USER");
+    if (usuario.isEmpty())
+        usuario = QDir::home().dirName();
+    const QString carpeta = QDir(QDir::tempPath()).filePath(QStringLiteral("talvo-") + usuario);
+    QDir().mkpath(carpeta);
+    // The temporary folder is shared by every user: a folder of that name that someone else made,
+    // or a link, is not used.
+    const QFileInfo info(carpeta);
+    if (!info.isDir() || info.isSymLink() || info.ownerId() != ::getuid())
+        return QString();
+    QFile::setPermissions(carpeta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return QDir::cleanPath(info.absoluteFilePath());
 }
