@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 
+#include <algorithm>
 #include <cmath>
 
 Conexion* BaseDatos = nullptr;
@@ -41,7 +42,11 @@ QChar SeparadorDecimal()
 
 qint64 DiezMilesimos(double pesos)
 {
-    return qint64(std::llround(pesos * 10000.0));
+    // Far beyond any amount the program handles, but it keeps the conversion defined for any double.
+    constexpr double Limite = 1e14;
+    if (std::isnan(pesos))
+        return 0;
+    return qint64(std::llround(std::clamp(pesos, -Limite, Limite) * 10000.0));
 }
 
 qint64 Centavos(double pesos)
@@ -135,6 +140,9 @@ QString TextoSQL(const QString& texto)
 {
     QString r = texto;
     r.replace(QLatin1Char('\''), QStringLiteral("''"));
+    // SQLite reads a statement only up to a NUL character, so a NUL inside a text is spliced in as
+    // char(0): every text, however odd, is stored exactly as given.
+    r.replace(QChar(0), QStringLiteral("' || char(0) || '"));
     return QLatin1Char('\'') + r + QLatin1Char('\'');
 }
 

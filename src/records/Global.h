@@ -43,7 +43,8 @@ QChar SeparadorDecimal();
 // to cents, half away from zero: a double such as 0.575 sits just below the half cent, and rounding it
 // directly would lose a cent that the union's figures count.
 
-/// The amount in ten-thousandths of a peso, half away from zero.
+/// The amount in ten-thousandths of a peso, half away from zero (NaN reads as 0; amounts beyond
+/// 10^14 pesos are taken as 10^14).
 qint64 DiezMilesimos(double pesos);
 /// The amount in whole cents: four decimals first, then cents half away from zero (0.575 -> 58).
 qint64 Centavos(double pesos);
@@ -65,7 +66,8 @@ QDate FechaDeTexto(const QString& texto);
 QString ImporteSQL(double importe);
 /// Date literal #m-d-yyyy#, read month first whatever the locale; a missing (invalid) date is "null".
 QString FechaSQL(const QDate& fecha);
-/// Text between single quotes with embedded apostrophes doubled, so no typed text changes a statement.
+/// Text between single quotes with embedded apostrophes doubled (and NUL characters spliced in as
+/// char(0)), so no text changes a statement and every text is stored exactly as given.
 QString TextoSQL(const QString& texto);
 /// -1 for true, 0 for false.
 QString BooleanoSQL(bool valor);

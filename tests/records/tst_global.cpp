@@ -129,6 +129,8 @@ private slots:
         QCOMPARE(TextoSQL(QStringLiteral("O'Brien")), QStringLiteral("'O''Brien'"));
         QCOMPARE(TextoSQL(QStringLiteral("x'); delete from empresas; --")),
                  QStringLiteral("'x''); delete from empresas; --'"));
+        // SQLite stops reading a statement at a NUL: it is spliced in, so the text is stored as given.
+        QCOMPARE(TextoSQL(QStringLiteral("a") + QChar(0) + QStringLiteral("b")), QStringLiteral("'a' || char(0) || 'b'"));
     }
 
     void cuit_data()
