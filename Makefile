@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test bench clean
+.PHONY: deps configure build run test bench package clean
 
 deps:
 	@scripts/instalar-dependencias.sh
@@ -18,6 +18,11 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The Debian package (talvo_<version>_<arch>.deb in the build folder), to install with
+# "sudo apt install ./build/talvo_*.deb".
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target benchmarks

@@ -9,6 +9,7 @@ PAQUETES=(
   sqlite3 libsqlite3-dev fonts-liberation
   poppler-utils zbar-tools python3 python3-aiosmtpd
   xdg-utils openssl ca-certificates
+  dpkg-dev desktop-file-utils appstream
 )
 
 faltan=()
