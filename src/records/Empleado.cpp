@@ -8,6 +8,8 @@
 #include "Reloj.h"
 #include "PeriodoLiquidacion.h"
 
+#include <QRegularExpression>
+
 Empleado::Empleado()
     : m_param2(ParamPorcentajeDos / 100.0)
     , m_paramCuotaSindical(ParamImporteCta)
@@ -214,4 +216,33 @@ bool Empleado::PuedeEliminarse(Conexion& bd) const
 bool Empleado::Validar() const
 {
     return !m_nombre.isEmpty() && !m_cuil.isEmpty();
+}
+
+bool Empleado::CuilDuplicado(Conexion& bd, bool& duplicado) const
+{
+    const QSharedPointer<::Empresa> empresa = Empresa();
+    // A new employee (id 0) matches no row, so it is counted against all of the company's employees.
+    const QVariant cantidad = bd.ValorEscalar(QStringLiteral("select count(*) from empleados where cuil = ")
+                                              + TextoSQL(m_cuil) + QStringLiteral(" and idempresa= ")
+                                              + QString::number(empresa ? empresa->IdEmpresa() : 0)
+                                              + QStringLiteral(" and id <> ") + QString::number(m_idEmpleado));
+    if (!cantidad.isValid())
+        return false;
+    duplicado = cantidad.toLongLong() != 0;
+    return true;
+}
+
+bool Empleado::Borrar(Conexion& bd) const
+{
+    return bd.Ejecutar(QStringLiteral("delete from empleados where id = %1").arg(m_idEmpleado));
+}
+
+QString Empleado::FormatoCuil(const QString& texto)
+{
+    const QString t = texto.trimmed();
+    static const QRegularExpression cuil(QStringLiteral("^([0-9]{2})-?([0-9]{8})-?([0-9])$"));
+    const QRegularExpressionMatch m = cuil.match(t);
+    if (!m.hasMatch())
+        return t;
+    return m.captured(1) + QLatin1Char('-') + m.captured(2) + QLatin1Char('-') + m.captured(3);
 }

@@ -83,6 +83,14 @@ public:
     bool PuedeEliminarse(Conexion& bd) const;
     /// Name and CUIL are required.
     bool Validar() const;
+    /// Whether another stored employee of the same company (the company 0 when none) has this CUIL;
+    /// false when the count cannot be read (the connection's UltimoError says why).
+    bool CuilDuplicado(Conexion& bd, bool& duplicado) const;
+    /// Deletes the stored row; false when storage refuses it.
+    bool Borrar(Conexion& bd) const;
+    /// A CUIL of eleven digits, typed with or without hyphens, in the stored form 99-99999999-9;
+    /// any other text comes back trimmed, as typed, for the check digit test to refuse.
+    static QString FormatoCuil(const QString& texto);
 
     bool Activo() const { return m_licencia == 0; }
     bool DeBaja() const;
