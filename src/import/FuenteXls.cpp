@@ -61,7 +61,7 @@ bool FuenteXls::Abrir(const QString& archivo, QString& motivo)
         return false;
     }
     unsigned int valor = 0;
-    if (freexl_get_info(m_libro, FREEXL_BIFF_PASSWORD, &valor) == FREEXL_OK && valor != 0) {
+    if (freexl_get_info(m_libro, FREEXL_BIFF_PASSWORD, &valor) == FREEXL_OK && valor == FREEXL_BIFF_OBFUSCATED) {
         motivo = QStringLiteral("La hoja está protegida con contraseña; guárdela sin contraseña para importarla.");
         return false;
     }

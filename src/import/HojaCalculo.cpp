@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HojaCalculo.h"
 
+#include <QLocale>
+
 QString ReferenciaCelda(int fila, int columna)
 {
     QString letras;
@@ -45,6 +47,6 @@ QString MotivoTamano(qint64 bytes)
 {
     return QStringLiteral("El archivo ocupa %1 MB; el máximo que se importa es %2 MB. "
                           "Verifique que eligió la lista de empleados.")
-        .arg(double(bytes) / (1024 * 1024), 0, 'f', 1)
+        .arg(QLocale().toString(double(bytes) / (1024 * 1024), 'f', 1))
         .arg(TamanoMaximoHoja / (1024 * 1024));
 }
