@@ -71,13 +71,7 @@ void Empresa::MaximosOrdinales()
     // Only year and month are compared: when the last extraordinary slip and the first ordinary
     // one share a period, the extraordinary one is dropped too.
     ::Liquidaciones copia = Liquidaciones();
-    QList<int> repetidas;
-    for (int i = 1; i < copia.Count(); ++i) {
-        const auto a = copia.Item(i);
-        const auto b = copia.Item(i + 1);
-        if (a->Anio() == b->Anio() && a->Mes() == b->Mes())
-            repetidas.append(i);
-    }
+    const QList<int> repetidas = copia.PosicionesSuperadas();
     for (int k = int(repetidas.size()) - 1; k >= 0; --k)
         copia.Remove(repetidas.at(k));
     // The filtered copy takes the collection's place in the same object, so that references

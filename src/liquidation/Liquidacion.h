@@ -138,6 +138,11 @@ public:
     /// transaction: on failure nothing of this save remains, the slip keeps Nueva and
     /// IdLiquidacion, and the save can be repeated. Call it outside any open transaction.
     bool Grabar(Conexion& bd);
+    /// Deletes the stored slip IdLiquidacion; its employee rows go with it. False, with nothing
+    /// deleted and the reason in bd.UltimoError(), when the slip is not stored (any more) or the
+    /// driver refuses. The object is left as it was, so a later Grabar of it fails rather than
+    /// storing the deleted slip again.
+    bool Borrar(Conexion& bd);
     /// The company's other stored slips of the same month and year (ordinary and extraordinary);
     /// -1 when the query fails.
     int CantidadHermanas(Conexion& bd) const;

@@ -224,6 +224,23 @@ bool Liquidacion::Grabar(Conexion& bd)
     return true;
 }
 
+bool Liquidacion::Borrar(Conexion& bd)
+{
+    const QString sql = QStringLiteral("delete from liquidaciones where id = %1").arg(m_idLiquidacion);
+    if (m_nueva) {
+        bd.AnotarError(sql, QStringLiteral("La boleta no está grabada."));
+        return false;
+    }
+    // One statement: the schema's cascade removes the employee rows within it, or nothing at all.
+    if (!bd.Ejecutar(sql))
+        return false;
+    if (bd.FilasAfectadas() == 0) {
+        bd.AnotarError(sql, QStringLiteral("La boleta ya no está grabada."));
+        return false;
+    }
+    return true;
+}
+
 bool Liquidacion::Leer(Conexion& bd, qint64 id)
 {
     // The header is checked first and its values taken last, so that a missing slip or a failed

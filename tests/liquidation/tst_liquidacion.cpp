@@ -229,6 +229,35 @@ private slots:
         f.emp->MaximosOrdinales();
         QCOMPARE(periodos(), QStringLiteral("5/14/0E 1/15/0E 3/13/0 3/14/2 4/14/0"));
     }
+
+    void borrarUnaBoleta()
+    {
+        BaseConEmpleados f;
+        QVERIFY(f.Valida());
+        const auto queda = f.Grabada(3, 2014);
+        const auto borrada = f.Grabada(3, 2014, 1);
+        QVERIFY(queda && borrada);
+        const QString filas = QStringLiteral("select count(*) from liquidaciones_empl where idliquidacion = %1");
+        // A refusal inside the cascade undoes the whole statement: header and rows stay.
+        QVERIFY(f.bd().Ejecutar("create trigger no_borrar before delete on liquidaciones_empl "
+                                "begin select raise(abort, 'filas protegidas'); end"));
+        const QByteArray antes = f.Huella();
+        QVERIFY(!borrada->Borrar(f.bd()));
+        QVERIFY(f.bd().UltimoError().contains(QStringLiteral("filas protegidas")));
+        QCOMPARE(f.Huella(), antes);
+        QVERIFY(f.bd().Ejecutar("drop trigger no_borrar"));
+
+        QVERIFY(borrada->Borrar(f.bd()));
+        QCOMPARE(f.base.Contar("select count(*) from liquidaciones"), 1);
+        QCOMPARE(f.base.Contar(filas.arg(borrada->IdLiquidacion())), 0);
+        QCOMPARE(f.base.Contar(filas.arg(queda->IdLiquidacion())), 3);
+        // Gone means gone: neither a second delete nor a save of the same object succeeds.
+        QVERIFY(!borrada->Borrar(f.bd()));
+        QCOMPARE(f.bd().UltimoError(), QStringLiteral("La boleta ya no está grabada."));
+        QVERIFY(!borrada->Grabar(f.bd()));
+        QVERIFY(!LiquidacionPrueba(f.emp, 3, 2014)->Borrar(f.bd())); // never stored
+        QCOMPARE(f.base.Contar("select count(*) from liquidaciones"), 1);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestLiquidacion)
