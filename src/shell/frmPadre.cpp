@@ -11,7 +11,9 @@
 #include "frmAyuda.h"
 #include "frmBackUp.h"
 #include "frmSelImpr.h"
+#include "records/Conexion.h"
 #include "records/Global.h"
+#include "screens/frmSelecLiquid.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>
@@ -158,12 +160,28 @@ void frmPadre::NuevaBoletaExtra()
     NoDisponible();
 }
 
+namespace {
+// The three commands on stored slips read the company's slips afresh, then open a new selection
+// screen. A failed read is said, with the driver's reason: an empty list would claim there are none.
+bool LeerBoletas(Empresa& empresa, Dialogos& dialogos)
+{
+    if (BaseDatos && empresa.LeerLiquidaciones(*BaseDatos))
+        return true;
+    dialogos.Mensaje(QStringLiteral("No se pudieron leer las boletas de la empresa.\n")
+                         + (BaseDatos ? BaseDatos->UltimoError() : QString()),
+                     QStringLiteral("ERROR DE DATOS"), Icono::Critico);
+    return false;
+}
+} // namespace
+
 void frmPadre::ConsultarBoletas()
 {
     if (!HayEmpresaActual())
         return;
     CursorOcupado ocupado;
-    NoDisponible();
+    if (!LeerBoletas(*m_empresaActual, m_dialogos))
+        return;
+    frmSelecLiquid::Abrir(*this, frmSelecLiquid::ModoConsultar);
 }
 
 void frmPadre::GenerarAPartirDeAnterior()
@@ -171,7 +189,9 @@ void frmPadre::GenerarAPartirDeAnterior()
     if (!HayEmpresaActual())
         return;
     CursorOcupado ocupado;
-    NoDisponible();
+    if (!LeerBoletas(*m_empresaActual, m_dialogos))
+        return;
+    frmSelecLiquid::Abrir(*this, frmSelecLiquid::ModoGenerar);
 }
 
 void frmPadre::BorrarBoletas()
@@ -179,7 +199,10 @@ void frmPadre::BorrarBoletas()
     if (!HayEmpresaActual())
         return;
     CursorOcupado ocupado;
-    NoDisponible();
+    if (!LeerBoletas(*m_empresaActual, m_dialogos))
+        return;
+    m_empresaActual->MaximosOrdinales(); // only the latest declaration of each period is offered
+    frmSelecLiquid::Abrir(*this, frmSelecLiquid::ModoEliminar);
 }
 
 void frmPadre::SeleccionarImpresora()

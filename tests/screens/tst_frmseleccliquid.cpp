@@ -1,0 +1,359 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The slip selection screen, reached through the main window's three commands on stored slips:
+// what each mode lists and shows, deleting (confirmed, declined, refused by the file) and the
+// screen that a chosen slip opens.
+#include "support/DatosLiquidacion.h"
+#include "liquidation/Liquidaciones.h"
+#include "screens/frmSelecLiquid.h"
+#include "shell/frmPadre.h"
+#include "support/DialogosPrueba.h"
+#include "support/Entorno.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+namespace {
+
+const QString BotonConsulta = QStringLiteral("cmdConsultaBoleta");
+const QString BotonAnterior = QStringLiteral("cmdBoletaAnterior");
+const QString BotonElimina = QStringLiteral("cmdBorraBoletas");
+const QString Pregunta = QStringLiteral("BORRADO DE BOLETA: ¿Está seguro de borrar la boleta seleccionada?");
+
+/// The main window over a company with three employees and, unless vacia, these stored slips (in
+/// this order): extraordinary of May 2014, March 2014 original, complementary 2 and 1, November
+/// 2014, extraordinary of January 2015.
+struct Escena
+{
+    BaseConEmpleados f;
+    DialogosPrueba dialogos;
+    std::unique_ptr<frmPadre> ventana;
+    QSharedPointer<Liquidacion> marzo;
+    bool activa = false;
+
+    explicit Escena(bool vacia = false)
+    {
+        if (!vacia) {
+            f.Grabada(5, 2014, 0, true);
+            marzo = LiquidacionPrueba(f.emp, 3, 2014);
+            marzo->setPagado2(1000); // capped at what is due
+            marzo->setPagadoFCM(200);
+            marzo->setPagadoCuota(150);
+            marzo->setPagadoReq(12.5);
+            marzo->setPagadoOtros(7.25);
+            marzo->setCredito(5);
+            marzo->Grabar(f.bd());
+            f.Grabada(3, 2014, 2);
+            f.Grabada(3, 2014, 1);
+            f.Grabada(11, 2014);
+            f.Grabada(1, 2015, 0, true);
+        }
+        ventana = std::make_unique<frmPadre>(dialogos);
+        ventana->ElegirEmpresa(0);
+        ventana->show();
+        activa = QTest::qWaitForWindowActive(ventana.get());
+    }
+    bool Valida() const { return activa && f.Valida() && ventana->EmpresaActual() && (!marzo || !marzo->Nueva()); }
+
+    /// Runs a command from its toolbar button; the selection screen it opened, if any.
+    frmSelecLiquid* Pulsar(const QString& boton)
+    {
+        const int antes = Pantallas().size();
+        ventana->findChild<QToolButton*>(boton)->click();
+        const auto pantallas = Pantallas();
+        return pantallas.size() > antes ? pantallas.last() : nullptr;
+    }
+    QList<frmSelecLiquid*> Pantallas() const
+    {
+        QList<frmSelecLiquid*> pantallas;
+        for (QMdiSubWindow* v : ventana->Area()->subWindowList(QMdiArea::CreationOrder))
+            if (auto* p = qobject_cast<frmSelecLiquid*>(v->widget()))
+                pantallas << p;
+        return pantallas;
+    }
+    QStringList Mensajes() const
+    {
+        QStringList mensajes;
+        for (const auto& llamada : dialogos.llamadas)
+            mensajes << llamada.titulo + QStringLiteral(": ") + llamada.texto;
+        return mensajes;
+    }
+    qint64 Contar(const QString& sql) { return f.base.Contar(sql); }
+};
+
+QListWidget* Lista(QWidget* p)
+{
+    return p->findChild<QListWidget*>(QStringLiteral("lstLiquidaciones"));
+}
+
+QStringList Entradas(QWidget* p)
+{
+    QStringList l;
+    for (int i = 0; i < Lista(p)->count(); ++i)
+        l << Lista(p)->item(i)->text();
+    return l;
+}
+
+QString Cifra(QWidget* p, const char* nombre)
+{
+    return p->findChild<QLineEdit*>(QLatin1String(nombre))->text();
+}
+
+void Pulsar(QWidget* p, const char* boton)
+{
+    p->findChild<QPushButton*>(QLatin1String(boton))->click();
+}
+
+void DobleClic(QWidget* p, int fila)
+{
+    QListWidget* lista = Lista(p);
+    const QPoint punto = lista->visualItemRect(lista->item(fila)).center();
+    // QTest's double click alone is not taken by item views as the user's is: the first click goes
+    // before it, as the user's first press does.
+    QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, punto);
+    QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, punto);
+}
+
+QMdiSubWindow* Ventana(QWidget* p)
+{
+    return qobject_cast<QMdiSubWindow*>(p->parentWidget());
+}
+
+const QStringList Todas = {"Extraordinaria No 1",
+                           "Extraordinaria No 2",
+                           "03 - 2014 | Original",
+                           "03 - 2014 | Complementaria Nº 1",
+                           "03 - 2014 | Complementaria Nº 2",
+                           "11 - 2014 | Original"};
+const QStringList Ultimas = {"Extraordinaria No 1", "Extraordinaria No 2", "03 - 2014 | Complementaria Nº 2",
+                             "11 - 2014 | Original"};
+
+} // namespace
+
+class TestFrmSelecLiquid : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { AislarConfiguracion(); }
+
+    void tituloYEntradasPorModo_data()
+    {
+        QTest::addColumn<QString>("boton");
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<QString>("titulo");
+        QTest::addColumn<QStringList>("entradas");
+        QTest::newRow("consulta") << BotonConsulta << 3 << "Selección de Liquidaciones - Consulta" << Todas;
+        QTest::newRow("a partir de anterior")
+            << BotonAnterior << 1 << "Selección de Liquidaciones - Generación de Nueva Liquidación" << Todas;
+        QTest::newRow("borrado") << BotonElimina << 2 << "Selección de Liquidaciones - Eliminación" << Ultimas;
+    }
+    void tituloYEntradasPorModo()
+    {
+        QFETCH(QString, boton);
+        QFETCH(int, modo);
+        QFETCH(QString, titulo);
+        QFETCH(QStringList, entradas);
+        Escena e;
+        QVERIFY(e.Valida());
+        frmSelecLiquid* p = e.Pulsar(boton);
+        QVERIFY(p);
+        QCOMPARE(p->Modo(), modo);
+        QCOMPARE(p->windowTitle(), titulo);
+        QCOMPARE(Entradas(p), entradas);
+        QCOMPARE(Lista(p)->currentRow(), 0);
+        QVERIFY(Ventana(p)->isVisible());
+        QVERIFY(e.dialogos.llamadas.isEmpty());
+        // Every command opens a screen of its own.
+        frmSelecLiquid* otra = e.Pulsar(boton);
+        QVERIFY(otra && otra != p);
+        QCOMPARE(Entradas(otra), entradas);
+    }
+
+    void cifrasDeLaEntradaElegida()
+    {
+        const LocalPrueba local(LocalArgentina());
+        Escena e;
+        QVERIFY(e.Valida());
+        frmSelecLiquid* p = e.Pulsar(BotonConsulta);
+        QVERIFY(p);
+        // The first extraordinary slip, of May 2014: only Pérez counts (O'Brien left in March).
+        QCOMPARE(Cifra(p, "txtCantEmpleados"), QStringLiteral("1"));
+        QCOMPARE(Cifra(p, "txtPagadoTotal"), QStringLiteral("0,00"));
+        Lista(p)->setCurrentRow(2); // March 2014, original
+        const QStringList esperadas = {"2", "1", "15000,00", "10000,00", "300,00", "200,00", "0,00",
+                                       "12,50", "7,25", "5,00", "150,00", "664,75"};
+        const char* campos[] = {"txtCantEmpleados", "txtCantAfiliados", "txtTotalEmpleados", "txtTotalAfiliados",
+                                "txtPagado2", "txtPagadoFCM", "txtPagadoRecargo", "txtPagadoReq",
+                                "txtPagadoOtros", "txtCredito", "txtPagadoCuota", "txtPagadoTotal"};
+        for (int i = 0; i < esperadas.size(); ++i)
+            QCOMPARE(Cifra(p, campos[i]), esperadas.at(i));
+        QCOMPARE(p->findChild<QLineEdit*>("txtPagado2")->isReadOnly(), true);
+        // Each figure sits beside its label.
+        QCOMPARE(p->findChild<QLabel*>("lblPagadoFCM")->text(), QStringLiteral("Cuota Sindical "));
+        QCOMPARE(p->findChild<QLabel*>("lblPagadoCuota")->text(), QStringLiteral("Depositado Cuota Sindical"));
+        QCOMPARE(p->findChild<QLabel*>("lblDeclaraciones")->text(), QStringLiteral("Declaraciones Juradas"));
+    }
+
+    void sinBoletasAceptarNoHaceNada_data()
+    {
+        QTest::addColumn<QString>("boton");
+        QTest::newRow("consulta") << BotonConsulta;
+        QTest::newRow("a partir de anterior") << BotonAnterior;
+        QTest::newRow("borrado") << BotonElimina;
+    }
+    void sinBoletasAceptarNoHaceNada()
+    {
+        QFETCH(QString, boton);
+        Escena e(true);
+        QVERIFY(e.Valida());
+        frmSelecLiquid* p = e.Pulsar(boton);
+        QVERIFY(p);
+        QCOMPARE(Lista(p)->count(), 0);
+        QCOMPARE(Cifra(p, "txtCantEmpleados"), QString());
+        QCOMPARE(Cifra(p, "txtPagadoTotal"), QString());
+        const int ventanas = e.ventana->Area()->subWindowList().size();
+        Pulsar(p, "cmdAceptar");
+        QVERIFY(e.dialogos.llamadas.isEmpty());
+        QCOMPARE(e.ventana->Area()->subWindowList().size(), ventanas);
+        QVERIFY(Ventana(p)->isVisible());
+        QCOMPARE(p->IdSeleccionada(), 0);
+        Pulsar(p, "cmdCancelar");
+        QVERIFY(!Ventana(p)->isVisible());
+    }
+
+    void borrarPreguntaUnaVezYCierra()
+    {
+        Escena e;
+        QVERIFY(e.Valida());
+        frmSelecLiquid* p = e.Pulsar(BotonElimina);
+        QVERIFY(p);
+        QPointer<QMdiSubWindow> ventana = Ventana(p);
+        const qint64 id = Lista(p)->item(2)->data(Qt::UserRole).toLongLong();
+        QCOMPARE(e.Contar(QStringLiteral("select count(*) from liquidaciones_empl where idliquidacion = %1").arg(id)), 3);
+        // Declined: nothing is deleted and the screen stays.
+        e.dialogos.respuestas << false;
+        DobleClic(p, 2); // March 2014, complementary 2
+        QCOMPARE(e.Mensajes(), QStringList{Pregunta});
+        QCOMPARE(e.dialogos.Ultima().icono, Icono::Pregunta);
+        QCOMPARE(e.Contar("select count(*) from liquidaciones"), 6);
+        QVERIFY(ventana && ventana->isVisible());
+        QCOMPARE(p->IdSeleccionada(), id);
+
+        e.dialogos.Limpiar();
+        e.dialogos.respuestas << true;
+        Lista(p)->setCurrentRow(2);
+        Pulsar(p, "cmdAceptar");
+        QCOMPARE(e.Mensajes(), QStringList{Pregunta});
+        QCOMPARE(e.Contar(QStringLiteral("select count(*) from liquidaciones where id = %1").arg(id)), 0);
+        QCOMPARE(e.Contar(QStringLiteral("select count(*) from liquidaciones_empl where idliquidacion = %1").arg(id)), 0);
+        QCOMPARE(e.Contar("select count(*) from liquidaciones"), 5);
+        QTRY_VERIFY(!ventana); // closed, not hidden
+        // The company's slips are read again in full; the next consult no longer lists it.
+        QCOMPARE(e.ventana->EmpresaActual()->Liquidaciones().Count(), 5);
+        frmSelecLiquid* consulta = e.Pulsar(BotonConsulta);
+        QVERIFY(consulta);
+        QStringList restantes = Todas;
+        restantes.removeAll(QStringLiteral("03 - 2014 | Complementaria Nº 2"));
+        QCOMPARE(Entradas(consulta), restantes);
+        // Now complementary 1 is the latest of March.
+        QVERIFY(Entradas(e.Pulsar(BotonElimina)).contains(QStringLiteral("03 - 2014 | Complementaria Nº 1")));
+    }
+
+    void borradoRechazadoNoBorraNada()
+    {
+        Escena e;
+        QVERIFY(e.Valida());
+        frmSelecLiquid* p = e.Pulsar(BotonElimina);
+        QVERIFY(p);
+        // The file refuses to drop the slip's employee rows: the cascade fails and takes nothing.
+        QVERIFY(e.f.bd().Ejecutar("create trigger protegidas before delete on liquidaciones_empl "
+                                  "begin select raise(abort, 'filas protegidas'); end"));
+        const QByteArray antes = e.f.Huella();
+        e.dialogos.respuestas << true;
+        Pulsar(p, "cmdAceptar");
+        QCOMPARE(e.dialogos.llamadas.size(), 2);
+        const auto error = e.dialogos.Ultima();
+        QCOMPARE(error.titulo, QStringLiteral("ERROR"));
+        QCOMPARE(error.icono, Icono::Critico);
+        QVERIFY2(error.texto.startsWith(QStringLiteral("No se pudo borrar la boleta seleccionada.\n")), qPrintable(error.texto));
+        QVERIFY2(error.texto.contains(QStringLiteral("filas protegidas")), qPrintable(error.texto));
+        QCOMPARE(e.f.Huella(), antes);
+        QVERIFY(Ventana(p)->isVisible());
+        QCOMPARE(Entradas(p), Ultimas);
+    }
+
+    void lecturaFallidaSeInforma_data()
+    {
+        QTest::addColumn<QString>("boton");
+        QTest::newRow("consulta") << BotonConsulta;
+        QTest::newRow("a partir de anterior") << BotonAnterior;
+        QTest::newRow("borrado") << BotonElimina;
+    }
+    void lecturaFallidaSeInforma()
+    {
+        QFETCH(QString, boton);
+        Escena e;
+        QVERIFY(e.Valida());
+        QVERIFY(e.f.bd().Ejecutar("alter table liquidaciones_empl rename to otra"));
+        QVERIFY(!e.Pulsar(boton));
+        QCOMPARE(e.dialogos.llamadas.size(), 1);
+        const auto error = e.dialogos.Ultima();
+        QCOMPARE(error.titulo, QStringLiteral("ERROR DE DATOS"));
+        QCOMPARE(error.icono, Icono::Critico);
+        QVERIFY2(error.texto.startsWith(QStringLiteral("No se pudieron leer las boletas de la empresa.\n")),
+                 qPrintable(error.texto));
+        QVERIFY2(error.texto.contains(QStringLiteral("liquidaciones_empl")), qPrintable(error.texto)); // the driver's reason
+    }
+
+    void listaRehechaAlActivarse()
+    {
+        Escena e;
+        QVERIFY(e.Valida());
+        frmSelecLiquid* borrado = e.Pulsar(BotonElimina);
+        frmSelecLiquid* consulta = e.Pulsar(BotonConsulta);
+        QVERIFY(borrado && consulta);
+        // The consult command read the whole list into the company's collection: back on the
+        // deleting screen, still only the latest declaration of each period can be chosen.
+        e.ventana->Area()->setActiveSubWindow(Ventana(borrado));
+        QCOMPARE(Entradas(borrado), Ultimas);
+        // A slip deleted there is gone from the consulting screen when it is active again.
+        Lista(borrado)->setCurrentRow(3);
+        e.dialogos.respuestas << true;
+        Pulsar(borrado, "cmdAceptar");
+        e.ventana->Area()->setActiveSubWindow(Ventana(consulta));
+        QCOMPARE(Entradas(consulta), Todas.mid(0, 5));
+        QCOMPARE(Lista(consulta)->currentRow(), 0);
+    }
+
+    void centradaYCabeEn800x600()
+    {
+        Escena e;
+        QVERIFY(e.Valida());
+        e.ventana->resize(800, 600);
+        frmSelecLiquid* p = e.Pulsar(BotonConsulta);
+        QVERIFY(p);
+        QMdiSubWindow* ventana = Ventana(p);
+        const QSize area = e.ventana->Area()->viewport()->size();
+        QVERIFY2(ventana->width() <= area.width() && ventana->height() <= area.height(),
+                 qPrintable(QStringLiteral("%1x%2 en %3x%4").arg(ventana->width()).arg(ventana->height())
+                                .arg(area.width()).arg(area.height())));
+        QVERIFY(qAbs(ventana->geometry().center().x() - area.width() / 2) <= 1);
+        QVERIFY(qAbs(ventana->geometry().center().y() - area.height() / 2) <= 1);
+        // Moved away, it comes back to the centre when it is active again.
+        e.Pulsar(BotonConsulta);
+        ventana->move(0, 0);
+        e.ventana->Area()->setActiveSubWindow(ventana);
+        QVERIFY(qAbs(ventana->geometry().center().x() - area.width() / 2) <= 1);
+    }
+};
+
+QTEST_MAIN(TestFrmSelecLiquid)
+#include "tst_frmseleccliquid.moc"
