@@ -279,10 +279,10 @@ void FuenteXlsx::LeerCelda(FilaImportacion& fila, int numeroFila, int& columna)
     if (columna < 1 || columna > FilaImportacion::Columnas)
         return;
     CeldaImportacion& celda = fila.celdas[size_t(columna - 1)];
-    const QString referencia = ReferenciaCelda(numeroFila, columna);
+    const auto referencia = [&] { return ReferenciaCelda(numeroFila, columna); };
     if (!conValor) {
         if (formula)
-            celda = CeldaImportacion::DeIlegible(MotivoFormula(referencia));
+            celda = CeldaImportacion::DeIlegible(MotivoFormula(referencia()));
         return;
     }
     if (tipo == QLatin1String("s")) {
@@ -290,7 +290,7 @@ void FuenteXlsx::LeerCelda(FilaImportacion& fila, int numeroFila, int& columna)
         const int indice = valor.toInt(&ok);
         celda = ok && indice >= 0 && indice < m_textos.size()
             ? CeldaImportacion::DeTexto(m_textos.at(indice))
-            : CeldaImportacion::DeIlegible(QStringLiteral("la celda %1 remite a un texto que el libro no tiene.").arg(referencia));
+            : CeldaImportacion::DeIlegible(QStringLiteral("la celda %1 remite a un texto que el libro no tiene.").arg(referencia()));
     } else if (tipo == QLatin1String("inlineStr")) {
         celda = CeldaImportacion::DeTexto(enLinea);
     } else if (tipo == QLatin1String("str") || tipo == QLatin1String("d")) {
@@ -298,12 +298,12 @@ void FuenteXlsx::LeerCelda(FilaImportacion& fila, int numeroFila, int& columna)
     } else if (tipo == QLatin1String("b")) {
         celda = CeldaImportacion::DeNumero(Verdadero(valor) ? 1 : 0);
     } else if (tipo == QLatin1String("e")) {
-        celda = CeldaImportacion::DeIlegible(QStringLiteral("la celda %1 tiene el error %2.").arg(referencia, valor));
+        celda = CeldaImportacion::DeIlegible(QStringLiteral("la celda %1 tiene el error %2.").arg(referencia(), valor));
     } else {
         bool ok = false;
         const double numero = valor.toDouble(&ok);
         celda = ok ? CeldaImportacion::DeNumero(numero)
-                   : CeldaImportacion::DeIlegible(QStringLiteral("la celda %1 no tiene un número válido.").arg(referencia));
+                   : CeldaImportacion::DeIlegible(QStringLiteral("la celda %1 no tiene un número válido.").arg(referencia()));
     }
 }
 
