@@ -5,7 +5,9 @@
 set -euo pipefail
 build="$1"
 tmp=$(mktemp -d)
-trap 'kill "${pid:-0}" 2>/dev/null || true; rm -rf "$tmp"' EXIT
+pid=""
+terminar() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$tmp"; }
+trap terminar EXIT
 falla() { echo "FALLA: $*" >&2; exit 1; }
 
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$tmp/salida" > "$tmp/cpack.log" 2>&1 \
