@@ -13,6 +13,7 @@
 #include "frmSelImpr.h"
 #include "records/Conexion.h"
 #include "records/Global.h"
+#include "screens/frmEmpresas.h"
 #include "screens/frmSelecLiquid.h"
 
 #include <QComboBox>
@@ -137,12 +138,13 @@ void frmPadre::NoDisponible()
     m_dialogos.Mensaje(TextoNoDisponible(), QStringLiteral("INFORMACION"), Icono::Informacion);
 }
 
-// The company screen, the slip screens and the slip selection screen are added to the program
-// separately; until then their commands say so.
+// A single company screen: the command brings the open one to the front.
 void frmPadre::MantenimientoEmpresas()
 {
-    NoDisponible();
+    frmEmpresas::Abrir(*this);
 }
+
+// The slip screens are added to the program separately; until then their commands say so.
 
 void frmPadre::NuevaBoletaNormal()
 {

@@ -127,7 +127,6 @@ private slots:
         QTest::addColumn<QString>("boton");
         QTest::addColumn<int>("tecla");
         QTest::addColumn<bool>("pideEmpresa");
-        QTest::newRow("mantenimiento") << "cmdMantenimEmpr" << int(Qt::Key_F2) << false;
         QTest::newRow("Boleta Periodo") << "cmdNuevaBoletaComun" << int(Qt::Key_F3) << true;
         QTest::newRow("Boleta Actas") << "cmdNuevaBoletaExtra" << int(Qt::Key_F4) << true;
         QTest::newRow("a partir de anterior") << "cmdBoletaAnterior" << int(Qt::Key_F5) << true;
