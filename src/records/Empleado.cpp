@@ -19,6 +19,19 @@ Empleado::Empleado()
 {
 }
 
+Empleado::Empleado(const Consulta& fila)
+    : m_param2(ParamPorcentajeDos / 100.0)
+    , m_paramCuotaSindical(ParamImporteCta)
+    , m_paramFCM(ParamPorcentajeFcm / 100.0)
+{
+    // Every field comes from the row; asking the clock for a default entry date would cost more
+    // than reading the row.
+    LeerCampos(fila);
+    m_idEmpleado = fila.Entero(QStringLiteral("id"));
+    m_descripcionCategoria = fila.Texto(QStringLiteral("descripcion"));
+    m_nuevo = false;
+}
+
 QString Empleado::TextoLicencia(int codigo)
 {
     static const char* const textos[CantidadLicencias] = {
@@ -107,16 +120,8 @@ bool Empleado::Leer(Conexion& bd, qint64 id)
     Consulta c = bd.AbrirConsulta(QStringLiteral("select * from empleados where id = %1").arg(id));
     if (!c.Valida() || c.Fin())
         return false;
-    m_nombre = c.Texto(QStringLiteral("ayn"));
-    m_cuil = c.Texto(QStringLiteral("cuil"));
-    m_afiliado = c.Booleano(QStringLiteral("afiliado"));
-    m_fechaBaja = c.Fecha(QStringLiteral("baja"));
-    m_fechaIngreso = c.Fecha(QStringLiteral("ingreso"));
-    m_haberes = c.Doble(QStringLiteral("sueldo"));
-    m_mediaJornada = c.Booleano(QStringLiteral("media"));
-    m_licencia = int(c.Entero(QStringLiteral("licencia")));
+    LeerCampos(c);
     m_idEmpleado = id;
-    m_categoria = int(c.Entero(QStringLiteral("puesto")));
     c.Cerrar();
 
     // A code without a row in Categorias leaves the description empty.
@@ -127,6 +132,19 @@ bool Empleado::Leer(Conexion& bd, qint64 id)
     cat.Cerrar();
     m_nuevo = false;
     return true;
+}
+
+void Empleado::LeerCampos(const Consulta& c)
+{
+    m_nombre = c.Texto(QStringLiteral("ayn"));
+    m_cuil = c.Texto(QStringLiteral("cuil"));
+    m_afiliado = c.Booleano(QStringLiteral("afiliado"));
+    m_fechaBaja = c.Fecha(QStringLiteral("baja"));
+    m_fechaIngreso = c.Fecha(QStringLiteral("ingreso"));
+    m_haberes = c.Doble(QStringLiteral("sueldo"));
+    m_mediaJornada = c.Booleano(QStringLiteral("media"));
+    m_licencia = int(c.Entero(QStringLiteral("licencia")));
+    m_categoria = int(c.Entero(QStringLiteral("puesto")));
 }
 
 bool Empleado::Grabar(Conexion& bd)

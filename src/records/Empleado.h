@@ -7,6 +7,7 @@
 #include <QWeakPointer>
 
 class Conexion;
+class Consulta;
 class Empresa;
 class PeriodoLiquidacion;
 
@@ -17,6 +18,10 @@ class Empleado
 public:
     /// A new employee: today as entry date, no termination, and the current shared parameters.
     Empleado();
+    /// A stored employee read from the current row of a query that gives the columns of "empleados"
+    /// and the category's "descripcion" (null when the code has no category), with the current
+    /// shared parameters: a whole company is read in one query.
+    explicit Empleado(const Consulta& fila);
 
     // Leave codes (Licencia) 0..6 and their texts.
     static QString TextoLicencia(int codigo);
@@ -98,6 +103,8 @@ public:
     bool CuentaEnPeriodo(const PeriodoLiquidacion& liq) const;
 
 private:
+    void LeerCampos(const Consulta& c);
+
     QString m_descripcionCategoria;
     bool m_nuevo = true;
     QWeakPointer<::Empresa> m_empresa;
