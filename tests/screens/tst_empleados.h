@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the employee screens' tests share: a fresh database with two stored companies, and helpers
+// that type into a screen's fields the way a user does.
+#pragma once
+
+#include "records/Empleado.h"
+#include "records/Empresa.h"
+#include "records/Global.h"
+#include "records/ListaEmpleados.h"
+#include "records/Reloj.h"
+#include "support/BasePrueba.h"
+#include "support/DialogosPrueba.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+/// Two stored companies, A and B, with no employees; today is 10 May 2024.
+struct EscenaEmpleados
+{
+    BasePrueba base;
+    DialogosPrueba dialogos;
+    QSharedPointer<Empresa> a = GrabarEmpresa(QStringLiteral("30-12345678-9"), QStringLiteral("Almacén Núñez"));
+    QSharedPointer<Empresa> b = GrabarEmpresa(QStringLiteral("30-00000001-1"), QStringLiteral("Tienda Sur"));
+
+    EscenaEmpleados() { Reloj::Fijar(QDate(2024, 5, 10)); }
+    ~EscenaEmpleados() { Reloj::Fijar(QDate()); }
+
+    QSharedPointer<::Empresa> GrabarEmpresa(const QString& cuit, const QString& nombre)
+    {
+        auto emp = QSharedPointer<::Empresa>::create();
+        emp->setCUIT(cuit);
+        for (auto set : {&Empresa::setNombre, &Empresa::setNombreComercial, &Empresa::setCalle, &Empresa::setNumero,
+                         &Empresa::setCalleLegal, &Empresa::setNumeroLegal, &Empresa::setLocalidad})
+            (emp.data()->*set)(nombre);
+        emp->setCodPost(QStringLiteral("1602"));
+        emp->setCodRubro(QStringLiteral("523110"));
+        if (emp->Grabar(base.bd()))
+            return emp;
+        qWarning("%s", qPrintable(base.bd().UltimoError()));
+        return nullptr;
+    }
+
+    /// A stored employee of emp (a member earning 1000 when not told otherwise).
+    QSharedPointer<Empleado> GrabarEmpleado(const QSharedPointer<::Empresa>& emp, const QString& cuil,
+                                      const QString& nombre, double haberes = 1000)
+    {
+        auto e = QSharedPointer<::Empleado>::create();
+        e->setEmpresa(emp);
+        e->setCUIL(cuil);
+        e->setNombre(nombre);
+        e->setHaberes(haberes);
+        e->setAfiliado(true);
+        e->setCategoria(120);
+        if (e->Grabar(base.bd()))
+            return e;
+        qWarning("%s", qPrintable(base.bd().UltimoError()));
+        return nullptr;
+    }
+
+    qint64 Contar(const QString& donde) { return base.Contar(QStringLiteral("select count(*) from empleados ") + donde); }
+    QString Valor(const QString& sql) { return base.bd().ValorEscalar(sql).toString(); }
+};
+
+/// Replaces a field's text by typing, and leaves it with Tab when salir (the window must be active).
+inline void Escribir(QLineEdit* campo, const QString& texto, bool salir = true)
+{
+    campo->setFocus();
+    campo->selectAll();
+    QTest::keyClick(campo, Qt::Key_Backspace);
+    for (const QChar c : texto) {
+        // keyClicks asserts on characters outside Latin-1's ASCII part (ñ, é): those go as text.
+        if (c.unicode() < 128)
+            QTest::keyClick(campo, char(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, campo, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+    if (salir) {
+        QTest::keyClick(campo, Qt::Key_Tab);
+        QApplication::processEvents(); // checks made on leaving run right after the focus has moved
+    }
+}
+
+/// Chooses entry i of a list as the user does.
+inline void Elegir(QComboBox* lista, int i)
+{
+    lista->setCurrentIndex(i);
+    emit lista->activated(i);
+}
+
+/// Runs abrir, which opens a modal dialog of class D, and answers it with responder as the user
+/// would (the dialog is active). Whatever responder does, a failed check included, the dialog is
+/// closed afterwards, so abrir always returns. False when no such dialog opened.
+template <typename D, typename F>
+bool ResponderDialogo(const std::function<void()>& abrir, F responder)
+{
+    bool respondido = false;
+    QTimer vigia; // lives only while abrir runs: it never fires into a finished test
+    vigia.setInterval(10);
+    QObject::connect(&vigia, &QTimer::timeout, [&]() {
+        auto* dialogo = qobject_cast<D*>(QApplication::activeModalWidget());
+        if (!dialogo || !dialogo->isVisible() || respondido)
+            return;
+        respondido = true;
+        QApplication::setActiveWindow(dialogo);
+        responder(dialogo);
+        if (dialogo->isVisible())
+            dialogo->reject();
+    });
+    vigia.start();
+    abrir();
+    return respondido;
+}

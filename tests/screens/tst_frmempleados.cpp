@@ -1,0 +1,331 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The employee edit screen through its own fields, on a real database: what is stored, what is
+// refused with which message, what closing discards.
+#include "screens/frmEmpleados.h"
+#include "support/Entorno.h"
+#include "tst_empleados.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+/// The edit screen shown and active, on employee e (null: the screen makes a new one).
+struct Edicion
+{
+    frmEmpleados pantalla;
+
+    Edicion(DialogosPrueba& dialogos, const QSharedPointer<Empleado>& e)
+        : pantalla(dialogos)
+    {
+        pantalla.setEmpleado(e);
+        pantalla.show();
+        QApplication::setActiveWindow(&pantalla);
+        QVERIFY(QTest::qWaitForWindowActive(&pantalla));
+    }
+    template <typename T = QLineEdit>
+    T* w(const char* nombre)
+    {
+        return pantalla.findChild<T*>(QLatin1String(nombre));
+    }
+    void Grabar() { QTest::mouseClick(w<QPushButton>("cmdGrabar"), Qt::LeftButton); }
+};
+} // namespace
+
+class TestFrmEmpleados : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { AislarConfiguracion(); }
+
+    void abreVacioYCabeEnPantalla()
+    {
+        EscenaEmpleados escena;
+        Edicion ed(escena.dialogos, nullptr);
+        QCOMPARE(ed.pantalla.windowTitle(), QStringLiteral("Mantenimiento Empleados"));
+        QCOMPARE(ed.w<QLabel>("lblTitulo")->text(), QStringLiteral("INGRESO DE DATOS DE EMPLEADOS"));
+        QVERIFY(ed.pantalla.frameGeometry().width() <= 800 && ed.pantalla.frameGeometry().height() <= 600);
+        QVERIFY(ed.pantalla.EmpleadoEditado());
+        QCOMPARE(ed.w("txtFechaBaja")->text(), QString());
+        QCOMPARE(ed.w<QDateEdit>("dtpFechaIngreso")->date(), QDate(2024, 5, 10));
+        QCOMPARE(ed.w<QComboBox>("cboLicencia")->count(), 7);
+        QCOMPARE(ed.w<QComboBox>("cboLicencia")->itemText(6), QStringLiteral("Suspensión Disciplinaria"));
+        // Categories ordered by code, the description shown; a new employee's 0 is "Sin Categoria".
+        auto* categorias = ed.w<QComboBox>("cboCategoria");
+        QCOMPARE(categorias->currentText(), QStringLiteral("Sin Categoria"));
+        QCOMPARE(categorias->itemData(1).toInt(), 1);
+        QCOMPARE(ed.w("txtNombre")->maxLength(), 40);
+    }
+
+    void grabar_data()
+    {
+        QTest::addColumn<QString>("cuil");
+        QTest::addColumn<QString>("nombre");
+        QTest::addColumn<QString>("baja");
+        QTest::addColumn<QString>("yaGuardadoEn"); // "", "A" or "B": the same CUIL already stored there
+        QTest::addColumn<QString>("mensaje");      // the one message expected, or none
+        QTest::addColumn<QString>("guardado");     // the CUIL stored, or "" when nothing is stored
+        QTest::addColumn<QDate>("bajaGuardada");
+        const QDate sinBaja = FechaSinBaja();
+        QTest::newRow("CUIL sin guiones") << "20123456786" << "Pérez, Juan" << "" << "" << "" << "20-12345678-6" << sinBaja;
+        QTest::newRow("CUIL con guiones") << "20-12345678-6" << "Pérez, Juan" << "" << "" << "" << "20-12345678-6" << sinBaja;
+        QTest::newRow("baja de 1975: sin baja") << "20123456786" << "Pérez" << "15/03/1975" << "" << "" << "20-12345678-6" << sinBaja;
+        QTest::newRow("baja de 2024") << "20123456786" << "Pérez" << "15/03/2024" << "" << "" << "20-12345678-6" << QDate(2024, 3, 15);
+        QTest::newRow("baja que no es fecha") << "20123456786" << "Pérez" << "31/02/2024" << "" << "" << "20-12345678-6" << sinBaja;
+        QTest::newRow("CUIL incorrecto") << "20123456785" << "Pérez" << "" << "" << "C.U.I.L. incorrecto" << "" << sinBaja;
+        QTest::newRow("CUIL incompleto") << "2012345678" << "Pérez" << "" << "" << "C.U.I.L. incorrecto" << "" << sinBaja;
+        QTest::newRow("falta el nombre") << "20123456786" << "   " << "" << ""
+                                         << "Debe completar todos los datos requeridos antes de grabar." << "" << sinBaja;
+        QTest::newRow("falta el CUIL") << "" << "Pérez" << "" << ""
+                                       << "Debe completar todos los datos requeridos antes de grabar." << "" << sinBaja;
+        QTest::newRow("duplicado en la empresa") << "20123456786" << "Pérez" << "" << "A" << "C.U.I.L. duplicado" << "" << sinBaja;
+        QTest::newRow("el mismo CUIL en otra empresa") << "20123456786" << "Pérez" << "" << "B" << "" << "20-12345678-6" << sinBaja;
+        QTest::newRow("nombre con apóstrofo") << "20123456786" << "D'Angelo, Ana" << "" << "" << "" << "20-12345678-6" << sinBaja;
+    }
+
+    void grabar()
+    {
+        QFETCH(QString, cuil);
+        QFETCH(QString, nombre);
+        QFETCH(QString, baja);
+        QFETCH(QString, yaGuardadoEn);
+        QFETCH(QString, mensaje);
+        QFETCH(QString, guardado);
+        QFETCH(QDate, bajaGuardada);
+        EscenaEmpleados escena;
+        if (!yaGuardadoEn.isEmpty())
+            QVERIFY(escena.GrabarEmpleado(yaGuardadoEn == QLatin1String("A") ? escena.a : escena.b,
+                                    QStringLiteral("20-12345678-6"), QStringLiteral("Otro")));
+        auto e = QSharedPointer<Empleado>::create();
+        e->setEmpresa(escena.a);
+        Edicion ed(escena.dialogos, e);
+        Escribir(ed.w("txtNombre"), nombre);
+        Escribir(ed.w("txtFechaBaja"), baja);
+        Escribir(ed.w("txtHaberes"), QStringLiteral("1500"));
+        Escribir(ed.w("txtCUIL"), cuil, false); // straight to "&Grabar", which makes the checks
+        ed.Grabar();
+
+        QCOMPARE(escena.dialogos.llamadas.size(), mensaje.isEmpty() ? 0 : 1);
+        const qint64 enA = escena.Contar(QStringLiteral("where idempresa = %1").arg(escena.a->IdEmpresa()));
+        if (mensaje.isEmpty()) {
+            QCOMPARE(ed.pantalla.result(), int(QDialog::Accepted));
+            QVERIFY(!ed.pantalla.isVisible());
+            QCOMPARE(enA, 1);
+            QCOMPARE(escena.Valor(QStringLiteral("select cuil from empleados where id = %1").arg(e->IdEmpleado())), guardado);
+            QCOMPARE(escena.Valor(QStringLiteral("select ayn from empleados where id = %1").arg(e->IdEmpleado())),
+                     nombre.trimmed());
+            QCOMPARE(escena.Valor(QStringLiteral("select baja from empleados where id = %1").arg(e->IdEmpleado())),
+                     bajaGuardada.toString(Qt::ISODate));
+            QCOMPARE(e->Haberes(), 1500.0);
+        } else {
+            QCOMPARE(escena.dialogos.Ultima().texto, mensaje);
+            QCOMPARE(escena.dialogos.Ultima().icono,
+                     mensaje.startsWith(QLatin1String("Debe")) ? Icono::Informacion : Icono::Critico);
+            QCOMPARE(escena.dialogos.Ultima().titulo, mensaje.startsWith(QLatin1String("Debe"))
+                                                          ? QStringLiteral("DATOS FALTANTES")
+                                                          : QStringLiteral("ERROR DE DATOS"));
+            QVERIFY(ed.pantalla.isVisible());
+            QCOMPARE(enA, yaGuardadoEn == QLatin1String("A") ? 1 : 0);
+        }
+        // The field shows what the employee holds: the masked CUIL, the termination date or nothing.
+        if (CuitValido(cuil))
+            QCOMPARE(ed.w("txtCUIL")->text(), QStringLiteral("20-12345678-6"));
+        QCOMPARE(ed.w("txtFechaBaja")->text(), bajaGuardada == FechaSinBaja() ? QString() : baja);
+    }
+
+    void cuilAlSalir_data()
+    {
+        QTest::addColumn<QString>("cuil");
+        QTest::addColumn<bool>("haciaSalir");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("incorrecto") << "20123456785" << false << "C.U.I.L. incorrecto";
+        QTest::newRow("duplicado") << "27-12345678-0" << false << "C.U.I.L. duplicado";
+        QTest::newRow("correcto") << "20-00000001-9" << false << "";
+        QTest::newRow("incorrecto, hacia Salir") << "20123456785" << true << "";
+        QTest::newRow("su propio CUIL") << "20-12345678-6" << false << "";
+    }
+
+    void cuilAlSalir()
+    {
+        QFETCH(QString, cuil);
+        QFETCH(bool, haciaSalir);
+        QFETCH(QString, mensaje);
+        EscenaEmpleados escena;
+        auto propio = escena.GrabarEmpleado(escena.a, QStringLiteral("20-12345678-6"), QStringLiteral("Pérez"));
+        QVERIFY(escena.GrabarEmpleado(escena.a, QStringLiteral("27-12345678-0"), QStringLiteral("Gómez")));
+        Edicion ed(escena.dialogos, propio);
+        auto* campo = ed.w("txtCUIL");
+        Escribir(campo, cuil, false);
+        if (haciaSalir)
+            ed.w<QPushButton>("cmdSalir")->setFocus();
+        else
+            QTest::keyClick(campo, Qt::Key_Tab);
+        QApplication::processEvents();
+        QCOMPARE(escena.dialogos.llamadas.size(), mensaje.isEmpty() ? 0 : 1);
+        if (!mensaje.isEmpty()) {
+            QCOMPARE(escena.dialogos.Ultima().texto, mensaje);
+            QCOMPARE(escena.dialogos.Ultima().titulo, QStringLiteral("ERROR DE DATOS"));
+            QCOMPARE(escena.dialogos.Ultima().icono, Icono::Critico);
+        }
+        // Taken into the employee on leaving, whatever the check says.
+        QCOMPARE(propio->CUIL(), Empleado::FormatoCuil(cuil));
+    }
+
+    void haberes_data()
+    {
+        QTest::addColumn<QLocale>("local");
+        QTest::addColumn<QString>("teclas");
+        QTest::addColumn<QString>("escrito");
+        QTest::addColumn<QString>("alSalir");
+        QTest::addColumn<double>("haberes");
+        QTest::addColumn<QString>("total"); // 2 % + FCM 2 % of a member
+        const QLocale ingles(QLocale::English, QLocale::UnitedStates);
+        QTest::newRow("punto con coma decimal") << LocalArgentina() << "1234.5" << "1234,5" << "1234,50" << 1234.5 << "$49,38";
+        QTest::newRow("coma con coma decimal") << LocalArgentina() << "1234,5" << "1234,5" << "1234,50" << 1234.5 << "$49,38";
+        QTest::newRow("coma con punto decimal") << ingles << "1234,5" << "1234.5" << "1234.50" << 1234.5 << "$49.38";
+        QTest::newRow("letras y signos no entran") << LocalArgentina() << "-1a2 3$" << "123" << "123,00" << 123.0 << "$4,92";
+    }
+
+    void haberes()
+    {
+        QFETCH(QLocale, local);
+        QFETCH(QString, teclas);
+        QFETCH(QString, escrito);
+        QFETCH(QString, alSalir);
+        QFETCH(double, haberes);
+        QFETCH(QString, total);
+        LocalPrueba enLocal(local);
+        EscenaEmpleados escena;
+        auto e = escena.GrabarEmpleado(escena.a, QStringLiteral("20-12345678-6"), QStringLiteral("Pérez"));
+        Edicion ed(escena.dialogos, e);
+        auto* campo = ed.w("txtHaberes");
+        Escribir(campo, teclas, false);
+        QCOMPARE(campo->text(), escrito);
+        QTest::keyClick(campo, Qt::Key_Tab);
+        QCOMPARE(campo->text(), alSalir);
+        QCOMPARE(e->Haberes(), haberes); // at once, before any saving
+        QCOMPARE(ed.w<QLabel>("lblTotalAporte")->text(), total);
+    }
+
+    void haberesQueNoEsNumeroNoSeToma()
+    {
+        EscenaEmpleados escena;
+        auto e = escena.GrabarEmpleado(escena.a, QStringLiteral("20-12345678-6"), QStringLiteral("Pérez"), 800);
+        Edicion ed(escena.dialogos, e);
+        Escribir(ed.w("txtHaberes"), QStringLiteral(".."));
+        QCOMPARE(e->Haberes(), 800.0);
+        // "&Grabar" stops there too, without a message and without storing.
+        ed.Grabar();
+        QVERIFY(ed.pantalla.isVisible());
+        QVERIFY(escena.dialogos.llamadas.isEmpty());
+        QCOMPARE(escena.Valor(QStringLiteral("select sueldo from empleados")), QStringLiteral("800"));
+    }
+
+    void cerrarDescarta_data()
+    {
+        QTest::addColumn<QString>("como");
+        QTest::newRow("Salir") << "cmdSalir";
+        QTest::newRow("cuadro de cierre") << "cerrar";
+        QTest::newRow("Escape") << "escape";
+    }
+
+    void cerrarDescarta()
+    {
+        QFETCH(QString, como);
+        EscenaEmpleados escena;
+        auto e = escena.GrabarEmpleado(escena.a, QStringLiteral("20-12345678-6"), QStringLiteral("Pérez"), 1000);
+        escena.a->CargarListaEmpleados(escena.base.bd());
+        auto enLista = escena.a->ListaBaseEmpleados().Item(1);
+        Edicion ed(escena.dialogos, enLista);
+        Escribir(ed.w("txtNombre"), QStringLiteral("Cambiado"));
+        Escribir(ed.w("txtHaberes"), QStringLiteral("2000"));
+        ed.w<QCheckBox>("chkMediaJornada")->click();
+        Elegir(ed.w<QComboBox>("cboLicencia"), 3);
+        Escribir(ed.w("txtFechaBaja"), QStringLiteral("01/04/2024"));
+        // Every change is in the very object at once, and the total follows it.
+        QCOMPARE(enLista->Nombre(), QStringLiteral("Cambiado"));
+        QCOMPARE(enLista->Haberes(), 2000.0);
+        QVERIFY(enLista->MediaJornada());
+        QCOMPARE(enLista->Licencia(), 3);
+        QCOMPARE(enLista->FechaBaja(), QDate(2024, 4, 1));
+        QCOMPARE(ed.w<QLabel>("lblTotalAporte")->text(), QStringLiteral("$") + FormatoImporte(0));
+
+        if (como == QLatin1String("cerrar"))
+            ed.pantalla.close();
+        else if (como == QLatin1String("escape"))
+            QTest::keyClick(&ed.pantalla, Qt::Key_Escape);
+        else
+            QTest::mouseClick(ed.w<QPushButton>("cmdSalir"), Qt::LeftButton);
+        QVERIFY(!ed.pantalla.isVisible());
+        QCOMPARE(enLista->Nombre(), QStringLiteral("Pérez"));
+        QCOMPARE(enLista->Haberes(), 1000.0);
+        QVERIFY(!enLista->MediaJornada());
+        QCOMPARE(enLista->Licencia(), 0);
+        QCOMPARE(enLista->FechaBaja(), FechaSinBaja());
+        QCOMPARE(escena.Valor(QStringLiteral("select ayn from empleados")), QStringLiteral("Pérez"));
+        QVERIFY(escena.dialogos.llamadas.isEmpty());
+    }
+
+    void nuevoSinGrabarQuedaVacio()
+    {
+        EscenaEmpleados escena;
+        auto e = QSharedPointer<Empleado>::create();
+        e->setEmpresa(escena.a);
+        Edicion ed(escena.dialogos, e);
+        Escribir(ed.w("txtNombre"), QStringLiteral("Sin Grabar"));
+        QCOMPARE(e->Nombre(), QStringLiteral("Sin Grabar"));
+        QTest::mouseClick(ed.w<QPushButton>("cmdSalir"), Qt::LeftButton);
+        // Whoever opened the screen sees nothing was stored: no name, and still of the same company.
+        QCOMPARE(e->Nombre(), QString());
+        QCOMPARE(e->Empresa(), escena.a);
+        QCOMPARE(escena.Contar(QString()), 0);
+    }
+
+    void modificarActualizaLaFila()
+    {
+        EscenaEmpleados escena;
+        auto e = escena.GrabarEmpleado(escena.a, QStringLiteral("20-12345678-6"), QStringLiteral("Pérez"));
+        const qint64 id = e->IdEmpleado();
+        Edicion ed(escena.dialogos, e);
+        Escribir(ed.w("txtNombre"), QStringLiteral("Pérez, Juan Carlos"));
+        ed.w<QDateEdit>("dtpFechaIngreso")->setDate(QDate(2015, 5, 4));
+        auto* categorias = ed.w<QComboBox>("cboCategoria");
+        Elegir(categorias, categorias->findData(150));
+        ed.w<QCheckBox>("chkAfiliado")->click();
+        Elegir(ed.w<QComboBox>("cboLicencia"), 2);
+        ed.Grabar();
+        QVERIFY(!ed.pantalla.isVisible());
+        QVERIFY(escena.dialogos.llamadas.isEmpty());
+        QCOMPARE(escena.Contar(QString()), 1);
+        QCOMPARE(e->IdEmpleado(), id);
+        // Read back on closing: what the object holds is what is stored.
+        QCOMPARE(e->Nombre(), QStringLiteral("Pérez, Juan Carlos"));
+        QCOMPARE(e->FechaIngreso(), QDate(2015, 5, 4));
+        QCOMPARE(e->Categoria(), 150);
+        QCOMPARE(e->DescripcionCategoria(), QStringLiteral("Administrativo E"));
+        QVERIFY(!e->Afiliado());
+        QCOMPARE(e->Licencia(), 2);
+    }
+
+    void grabacionRechazadaNoCierra()
+    {
+        EscenaEmpleados escena;
+        // An employee of no company: storage refuses it.
+        Edicion ed(escena.dialogos, nullptr);
+        Escribir(ed.w("txtNombre"), QStringLiteral("Sin Empresa"));
+        Escribir(ed.w("txtCUIL"), QStringLiteral("20123456786"), false);
+        ed.Grabar();
+        QCOMPARE(escena.dialogos.llamadas.size(), 1);
+        QVERIFY(escena.dialogos.Ultima().texto.startsWith(QStringLiteral("No se pudo grabar el empleado.\n")));
+        QVERIFY(escena.dialogos.Ultima().texto.size() > QStringLiteral("No se pudo grabar el empleado.\n").size());
+        QCOMPARE(escena.dialogos.Ultima().icono, Icono::Critico);
+        QVERIFY(ed.pantalla.isVisible());
+        QCOMPARE(ed.w("txtNombre")->text(), QStringLiteral("Sin Empresa"));
+        QCOMPARE(ed.pantalla.EmpleadoEditado()->CUIL(), QStringLiteral("20-12345678-6"));
+        QCOMPARE(escena.Contar(QString()), 0);
+    }
+};
+
+QTEST_MAIN(TestFrmEmpleados)
+#include "tst_frmempleados.moc"
