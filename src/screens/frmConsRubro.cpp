@@ -85,13 +85,17 @@ void frmConsRubro::Buscar()
     if (!m_rubros)
         return;
     const QString buscado = m_txtBuscar->text().toUpper();
+    QList<int> halladas;
     for (int i = 0; i < m_rubros->count(); ++i) {
+        if (m_rubros->itemText(i).toUpper().contains(buscado))
+            halladas.append(i);
+    }
+    // The rows are made at once: one by one, a search that finds most categories is felt.
+    m_grilla->setRowCount(int(halladas.size()));
+    for (int fila = 0; fila < halladas.size(); ++fila) {
+        const int i = halladas.at(fila);
         const QString entrada = m_rubros->itemText(i).toUpper();
-        if (!entrada.contains(buscado))
-            continue;
         const QString codigo = m_rubros->itemData(i).toString();
-        const int fila = m_grilla->rowCount();
-        m_grilla->insertRow(fila);
         m_grilla->setItem(fila, ColCodigo, new QTableWidgetItem(codigo));
         // The entry without " - " and the code: the padded description.
         m_grilla->setItem(fila, ColDescripcion, new QTableWidgetItem(entrada.left(entrada.size() - codigo.size() - 3)));
