@@ -2,6 +2,7 @@
 // The company screen's commands that change storage: save, delete, and the employee list.
 #include "frmEmpresas.h"
 
+#include "frmListaEmpleados.h"
 #include "records/Conexion.h"
 #include "records/CuitEmpresas.h"
 #include "records/Global.h"
@@ -11,6 +12,8 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+
+#include <memory>
 
 namespace {
 const QString CuitDuplicado = QStringLiteral("C.U.I.T. duplicado");
@@ -161,5 +164,10 @@ void frmEmpresas::Empleados()
 {
     if (!m_empresa || m_empresa->Nueva())
         return;
-    m_principal.Servicio().Mensaje(frmPadre::TextoNoDisponible(), QStringLiteral("INFORMACION"), Icono::Informacion);
+    std::unique_ptr<frmListaEmpleados> lista;
+    {
+        CursorOcupado ocupado; // while it loads; the user works in it with the normal pointer
+        lista = std::make_unique<frmListaEmpleados>(m_empresa, m_principal.Servicio(), this);
+    }
+    lista->exec();
 }
