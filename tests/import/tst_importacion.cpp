@@ -364,6 +364,22 @@ private slots:
         QVERIFY(imp.emp->ListaBaseEmpleados().Item(1)->Afiliado()); // a boolean cell
         QVERIFY(imp.avisos.nombres.isEmpty());
 
+        // Written row by row (constant memory), the texts are inline strings instead of shared ones.
+        const QString enLinea = QDir(imp.base.Carpeta()).filePath(QStringLiteral("enlinea.xlsx"));
+        lxw_workbook_options opciones{};
+        opciones.constant_memory = LXW_TRUE;
+        libro = workbook_new_opt(QFile::encodeName(enLinea).constData(), &opciones);
+        lxw_worksheet* hoja = workbook_add_worksheet(libro, nullptr);
+        for (int c = 0; c < 9; ++c)
+            worksheet_write_string(hoja, 0, lxw_col_t(c), "título", nullptr);
+        const char* fila[] = {"27-12345678-0", "En Línea", "15/03/2014", "000123456", "0", "1", "00/00/0000", "0", "0"};
+        for (int c = 0; c < 9; ++c)
+            worksheet_write_string(hoja, 1, lxw_col_t(c), fila[c], nullptr);
+        QCOMPARE(workbook_close(libro), LXW_NO_ERROR);
+        QVERIFY(imp.Importar(enLinea));
+        QCOMPARE(imp.Empleados(), 2);
+        QCOMPARE(Buscar(*imp.emp, QStringLiteral("27-12345678-0"))->Nombre(), QStringLiteral("En Línea"));
+
         // .ods whose settings name the second table ("Notas", whose row 2 is no employee).
         const QString hojaOds = QDir(imp.base.Carpeta()).filePath(QStringLiteral("activa.ods"));
         QVERIFY(QFile::copy(Dato(QStringLiteral("base.ods")), hojaOds));
@@ -383,7 +399,7 @@ private slots:
         QVERIFY(zip_file_add(z, "settings.xml", fuente, ZIP_FL_OVERWRITE) >= 0);
         QCOMPARE(zip_close(z), 0);
         QVERIFY(imp.Importar(hojaOds));
-        QCOMPARE(imp.Empleados(), 1);
+        QCOMPARE(imp.Empleados(), 2);
         QCOMPARE(imp.avisos.nombres, QStringList{QStringLiteral("otro")});
     }
 
