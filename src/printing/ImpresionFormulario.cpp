@@ -4,6 +4,7 @@
 
 #include "Emblema.h"
 #include "Impresora.h"
+#include "RotulosBoleta.h"
 #include "liquidation/Liquidacion.h"
 #include "records/Global.h"
 #include "records/Reloj.h"
@@ -27,6 +28,12 @@ void Fuente(Impresora& imp, double puntos, bool negrita)
 {
     imp.setTamanoFuente(puntos);
     imp.setNegrita(negrita);
+}
+
+void Texto(Impresora& imp, double o, const Rotulo& r)
+{
+    Fuente(imp, r.puntos, r.negrita);
+    Texto(imp, r.x, o + r.y, QString::fromUtf8(r.texto));
 }
 
 void Caja(Impresora& imp, double x1, double y1, double x2, double y2)
@@ -77,27 +84,24 @@ void Mitad(const Liquidacion& liq, Impresora& imp, double o)
 
     Fuente(imp, 9, true);
     Texto(imp, 6, o + 30, QStringLiteral("DECLARACIÓN JURADA DE APORTES SINDICALES"));
-    Fuente(imp, 8, true);
-    Texto(imp, 6, o + 38, QStringLiteral("CUIT:  "));
-    Texto(imp, 44, o + 38, QStringLiteral("RAZÓN SOCIAL:  "));
+    Texto(imp, o, Rotulos::Cuit);
+    Texto(imp, o, Rotulos::RazonSocial);
     if (liq.NroReq().isEmpty())
-        Texto(imp, 144, o + 38, QStringLiteral("PERÍODO: "));
-    Texto(imp, 6, o + 42, QStringLiteral("DIRECCION : "));
-    Texto(imp, 6, o + 46, QStringLiteral("TOTAL EMPLEADOS:  "));
-    Texto(imp, 44, o + 46, QStringLiteral("REMUN.EMPLEADOS:  $ "));
-    Texto(imp, 110, o + 46, QStringLiteral("TOTAL AFILIADOS:  "));
-    Texto(imp, 144, o + 46, QStringLiteral("REMUN.AFILIADOS:  $ "));
+        Texto(imp, o, Rotulos::Periodo);
+    Texto(imp, o, Rotulos::Direccion);
+    Texto(imp, o, Rotulos::TotalEmpleados);
+    Texto(imp, o, Rotulos::RemunEmpleados);
+    Texto(imp, o, Rotulos::TotalAfiliados);
+    Texto(imp, o, Rotulos::RemunAfiliados);
 
     Caja(imp, 5, o + 52, 194, o + 99);
 
-    Fuente(imp, 10, false);
-    Texto(imp, 6, o + 53, QStringLiteral(" Aporte Art.100 C.C.T. 130/75 Fondo Social"));
-    Texto(imp, 6, o + 62, QStringLiteral(" Aporte Art.101 C.C.T. 130/75 Cuota Sindical"));
-    Texto(imp, 6, o + 72, QStringLiteral(" Recargo"));
-    Texto(imp, 6, o + 82, QStringLiteral(" Nro.Acta "));
-    Texto(imp, 127, o + 82, QStringLiteral(" Cuota "));
-    Fuente(imp, 12, true);
-    Texto(imp, 92, o + 92, QStringLiteral("Monto Total a Depositar"));
+    Texto(imp, o, Rotulos::FondoSocial);
+    Texto(imp, o, Rotulos::CuotaSindical);
+    Texto(imp, o, Rotulos::Recargo);
+    Texto(imp, o, Rotulos::NroActa);
+    Texto(imp, o, Rotulos::Cuota);
+    Texto(imp, o, Rotulos::MontoTotal);
 
     Caja(imp, 5, o + 101, 194, o + 131);
 
@@ -110,7 +114,7 @@ void Mitad(const Liquidacion& liq, Impresora& imp, double o)
     Texto(imp, 105, o + 128, QStringLiteral("Website: ") + QLatin1String(kSitioWeb));
 
     Fuente(imp, 18, false);
-    Texto(imp, 150, o + 122, superior ? QStringLiteral("1") : QStringLiteral("2"));
+    Texto(imp, XNumeralCopia, o + 122, superior ? QStringLiteral("1") : QStringLiteral("2"));
     Fuente(imp, 12, false);
     Texto(imp, 160, o + 122, superior ? QStringLiteral("ORIGINAL") : QStringLiteral("DUPLICADO"));
     Fuente(imp, 8, false);

@@ -42,6 +42,13 @@ public:
     virtual void setNegrita(bool activa) = 0;
     virtual void setSubrayado(bool activo) = 0;
     virtual bool Negrita() const = 0;
+    virtual double TamanoFuente() const = 0;
+    /// Width in millimetres that texto takes in the font in force: how far a print without a line
+    /// end advances, so that a value can be fitted before the next element on its line.
+    virtual double AnchoTexto(const QString& texto) const = 0;
+    /// Millimetres from the top of a text line to its baseline in the font in force, so that a value
+    /// printed smaller can keep the baseline of its line.
+    virtual double AscendenteFuente() const = 0;
 
     /// Prints at the current position. With a line end the next print starts one text line lower
     /// at the left edge; without one it continues right after this text.

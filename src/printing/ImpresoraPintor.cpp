@@ -6,10 +6,26 @@
 #include <QImage>
 #include <QPaintDevice>
 
+#include <cmath>
+
 namespace {
 constexpr double kMmPorPulgada = 25.4;
 /// Rules of the page are thin but visible on any printer.
 constexpr double kAnchoLineaMm = 0.2;
+
+/// Resolution of the picture that stands in for the device when a text is measured before a job is open.
+constexpr int kDpiMedida = 1200;
+
+const QImage& DispositivoMedida()
+{
+    static const QImage imagen = [] {
+        QImage i(1, 1, QImage::Format_RGB32);
+        i.setDotsPerMeterX(int(std::lround(kDpiMedida / kMmPorPulgada * 1000)));
+        i.setDotsPerMeterY(int(std::lround(kDpiMedida / kMmPorPulgada * 1000)));
+        return i;
+    }();
+    return imagen;
+}
 } // namespace
 
 ImpresoraPintor::ImpresoraPintor()
@@ -103,21 +119,42 @@ double ImpresoraPintor::Pixeles(double mm, bool horizontal) const
     return mm * (horizontal ? ResolucionX() : ResolucionY()) / kMmPorPulgada;
 }
 
+QFontMetricsF ImpresoraPintor::Medidas() const
+{
+    return QFontMetricsF(m_fuente, m_dispositivo ? m_dispositivo : &DispositivoMedida());
+}
+
+double ImpresoraPintor::Milimetros(double pixeles, bool horizontal) const
+{
+    const int dpi = !m_dispositivo ? kDpiMedida : horizontal ? ResolucionX() : ResolucionY();
+    return pixeles * kMmPorPulgada / dpi;
+}
+
+double ImpresoraPintor::AnchoTexto(const QString& texto) const
+{
+    return Milimetros(Medidas().horizontalAdvance(texto), true);
+}
+
+double ImpresoraPintor::AscendenteFuente() const
+{
+    return Milimetros(Medidas().ascent(), false);
+}
+
 void ImpresoraPintor::Imprimir(const QString& texto, bool finDeLinea)
 {
     if (!m_paginaAbierta && !IniciarPagina())
         return;
     m_pintor.setFont(m_fuente);
     m_pintor.setPen(Qt::black);
-    const QFontMetricsF medidas(m_fuente, m_dispositivo);
+    const QFontMetricsF medidas = Medidas();
     // The position is the top of the text line; Qt places text by its baseline.
     if (!texto.isEmpty())
         m_pintor.drawText(QPointF(Pixeles(m_x, true), Pixeles(m_y, false) + medidas.ascent()), texto);
     if (finDeLinea) {
-        m_y += medidas.height() * kMmPorPulgada / ResolucionY();
+        m_y += Milimetros(medidas.height(), false);
         m_x = 0;
     } else {
-        m_x += medidas.horizontalAdvance(texto) * kMmPorPulgada / ResolucionX();
+        m_x += AnchoTexto(texto);
     }
 }
 

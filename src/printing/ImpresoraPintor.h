@@ -4,6 +4,7 @@
 #include "Impresora.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 
 class QPaintDevice;
@@ -32,6 +33,9 @@ public:
     void setNegrita(bool activa) override { m_fuente.setBold(activa); }
     void setSubrayado(bool activo) override { m_fuente.setUnderline(activo); }
     bool Negrita() const override { return m_fuente.bold(); }
+    double TamanoFuente() const override { return m_fuente.pointSizeF(); }
+    double AnchoTexto(const QString& texto) const override;
+    double AscendenteFuente() const override;
     /// The font in force, e.g. to check which face "Arial" resolves to on the device.
     QFont Fuente() const { return m_fuente; }
 
@@ -60,6 +64,9 @@ protected:
 private:
     bool CerrarTrabajo();
     double Pixeles(double mm, bool horizontal) const;
+    double Milimetros(double pixeles, bool horizontal) const;
+    /// Metrics of the font in force on the open job's device (a 1200 dpi picture before one is open).
+    QFontMetricsF Medidas() const;
 
     QPainter m_pintor;
     QPaintDevice* m_dispositivo = nullptr;
