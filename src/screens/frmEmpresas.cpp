@@ -94,7 +94,11 @@ frmEmpresas::frmEmpresas(frmPadre& principal, QWidget* parent)
     ActualizarEmpleados();
 }
 
-frmEmpresas::~frmEmpresas() = default;
+frmEmpresas::~frmEmpresas()
+{
+    // Destroying the fields moves the focus: no field rule may run on a screen half destroyed.
+    disconnect(qApp, nullptr, this, nullptr);
+}
 
 QMdiSubWindow* frmEmpresas::Ventana() const
 {

@@ -196,6 +196,19 @@ private slots:
         QCOMPARE(ventana->size(), QSize(671, 464));
         ventana->resize(900, 700); // the size is fixed
         QCOMPARE(ventana->size(), QSize(671, 464));
+        // Centred in the work area whenever it becomes active, and room for it on an 800 x 600 screen.
+        QWidget* area = e.ventana->Area()->viewport();
+        const QPoint centrada((area->width() - 671) / 2, (area->height() - 464) / 2);
+        QCOMPARE(ventana->pos(), centrada);
+        ventana->move(0, 0);
+        e.ventana->Area()->setActiveSubWindow(nullptr);
+        e.ventana->Area()->setActiveSubWindow(ventana);
+        QCOMPARE(ventana->pos(), centrada);
+        e.ventana->showNormal();
+        e.ventana->resize(800, 600 - 30); // less the title bar
+        QTRY_COMPARE(e.ventana->size(), QSize(800, 570));
+        QVERIFY2(area->width() >= 671 && area->height() >= 464,
+                 qPrintable(QStringLiteral("%1 x %2").arg(area->width()).arg(area->height())));
         QVERIFY(pantalla->minimumSizeHint().width() <= ventana->contentsRect().width());
         QVERIFY(pantalla->minimumSizeHint().height() <= ventana->contentsRect().height());
         QCOMPARE(e.Entradas(), QStringList());
@@ -312,6 +325,43 @@ private slots:
         QCOMPARE(e.ventana->EmpresaActual()->Nombre(), QStringLiteral("Empresa Dos"));
         QCOMPARE(e.ventana->EmpresaActual()->ListaBaseEmpleados().Count(), 2);
         QCOMPARE(e.Contar(QStringLiteral("select count(*) from empresas")), 3);
+    }
+
+    void largosMaximos()
+    {
+        // Each field holds what its column holds (the columns of the numbers, floors and postal code
+        // take more than the fields), so that the longest text typed is stored whole.
+        const QList<QPair<const char*, int>> largos = {
+            {"txtNombre", 50},      {"txtCalle", 50},      {"txtNumero", 10},      {"txtPiso", 10},
+            {"txtCalleLegal", 50},  {"txtNumeroLegal", 10}, {"txtPisoLegal", 10},  {"txtCodPost", 8},
+            {"txtTelefonos", 50},   {"txtEmail", 50},      {"txtSocio", 50},       {"txtDocuSocio", 50},
+            {"txtSocio2", 50},      {"txtDocuSocio2", 50}, {"txtNombreComercial", 50}};
+        Escena e(0);
+        QVERIFY(e.Activa());
+        e.Abrir();
+        e.Pulsar(QStringLiteral("cmdAgregar"));
+        e.Completar();
+        QString esperado;
+        for (const auto& [nombre, largo] : largos) {
+            QLineEdit* campo = e.Campo(QLatin1String(nombre));
+            campo->setText(QString(80, QLatin1Char(nombre[4]))); // pasted: cut at the field's length
+            QCOMPARE(campo->text().size(), largo);
+            esperado += QString::number(largo) + QLatin1Char(' ');
+        }
+        e.Campo(QStringLiteral("txtDocuSocio2"))->setText(QString(50, QLatin1Char('z'))); // partners differ
+        e.Campo(QStringLiteral("txtSucursales"))->setText(QStringLiteral("1234567890123"));
+        QCOMPARE(e.Campo(QStringLiteral("txtSucursales"))->text(), QStringLiteral("1234567890"));
+        e.Campo(QStringLiteral("txtSucursales"))->setText(QStringLiteral("123456789"));
+        e.Pulsar(QStringLiteral("cmdGrabar"));
+        QCOMPARE(e.Mensajes(), QStringList());
+        QCOMPARE(e.Valor(QStringLiteral(
+                     "select length(razonsocial) || ' ' || length(calle) || ' ' || length(numero) || ' ' || "
+                     "length(piso) || ' ' || length(callel) || ' ' || length(numerol) || ' ' || length(pisol) || ' ' || "
+                     "length(codpost) || ' ' || length(telefonos) || ' ' || length(email) || ' ' || length(socio) || "
+                     "' ' || length(docu_socio) || ' ' || length(socio2) || ' ' || length(docu_socio2) || ' ' || "
+                     "length(comercial) || ' ' from empresas")),
+                 esperado);
+        QCOMPARE(e.Valor(QStringLiteral("select sucursales from empresas")), QStringLiteral("123456789"));
     }
 
     void grabarRechazado_data()
