@@ -80,7 +80,7 @@ private slots:
                              qPrintable(QStringLiteral("%1 at %2, %3: \"%4\"").arg(e.texto).arg(e.x).arg(o + e.y).arg(renglon)));
                 }
                 // The total, too wide to start at 175, ends inside its box instead.
-                QCOMPARE(palabras.Renglon(pagina, o + 92).last(), QStringLiteral("$11000,00"));
+                QCOMPARE(QStringList(palabras.Renglon(pagina, o + 92, 150).values()), QStringList{QStringLiteral("$11000,00")});
             }
 
         // The bank's reader: at 300 dpi each half of each page carries a symbol of exactly the printed digits.
