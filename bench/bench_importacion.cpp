@@ -70,8 +70,9 @@ bool EscribirTexto(const QString& archivo)
     for (int i = 0; i < Filas; ++i) {
         const QString linea = Cuil(i) + QStringLiteral("EMPLEADO NÚMERO %1, JOSÉ").arg(i).leftJustified(40)
             + QStringLiteral("01/02/2010") + QStringLiteral("%1").arg(100000 + i, 9, 10, QLatin1Char('0'))
-            + QString::number(i % 10) + QString::number(i % 2) + (i % 13 == 0 ? QStringLiteral("15/03/2014") : QStringLiteral("00/00/0000"))
-            + QString::number(i % 7) + QString::number(i % 3 == 0) + QStringLiteral("\r\n");
+            + QString::number(i % 10) + QString::number(i % 2)
+            + (i % 13 == 0 ? QStringLiteral("15/03/2014") : QStringLiteral("00/00/0000")) + QString::number(i % 7)
+            + QString::number(i % 3 == 0) + QStringLiteral("\r\n");
         f.write(linea.toUtf8());
     }
     return true;
@@ -83,14 +84,15 @@ bool EscribirLibro(const QString& archivo)
     lxw_worksheet* hoja = workbook_add_worksheet(libro, "Empleados");
     lxw_format* fecha = workbook_add_format(libro);
     format_set_num_format(fecha, "dd/mm/yyyy");
-    const char* titulos[] = {"CUIL", "APELLIDO Y NOMBRE", "FECHA DE INGRESO", "HABERES C/APORTE", "CATEGORIA",
-                             "AFILIADO", "FECHA DE BAJA", "LICENCIA", "MEDIA JORNADA"};
+    const char* titulos[] = {"CUIL",     "APELLIDO Y NOMBRE", "FECHA DE INGRESO", "HABERES C/APORTE", "CATEGORIA",
+                             "AFILIADO", "FECHA DE BAJA",     "LICENCIA",         "MEDIA JORNADA"};
     for (int c = 0; c < 9; ++c)
         worksheet_write_string(hoja, 0, lxw_col_t(c), titulos[c], nullptr);
     for (int i = 0; i < Filas; ++i) {
         const lxw_row_t f = lxw_row_t(i + 1);
         worksheet_write_number(hoja, f, 0, Cuil(i).toDouble(), nullptr);
-        worksheet_write_string(hoja, f, 1, QStringLiteral("Empleado Número %1, José").arg(i).toUtf8().constData(), nullptr);
+        worksheet_write_string(hoja, f, 1, QStringLiteral("Empleado Número %1, José").arg(i).toUtf8().constData(),
+                               nullptr);
         worksheet_write_number(hoja, f, 2, 40210 + i % 1000, fecha);
         worksheet_write_number(hoja, f, 3, 100000 + i, nullptr);
         worksheet_write_number(hoja, f, 4, i % 10, nullptr);

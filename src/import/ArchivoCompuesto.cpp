@@ -51,8 +51,7 @@ ArchivoCompuesto::ArchivoCompuesto(QByteArray datos)
         for (int i = 0; i < m_sector / 4; ++i)
             m_fat << Entero32(base + 4 * i);
     }
-    if (!Cadena(m_fat, Entero32(0x30), m_datos, m_sector, m_sector, m_directorio)
-        || m_directorio.size() < LargoEntrada)
+    if (!Cadena(m_fat, Entero32(0x30), m_datos, m_sector, m_sector, m_directorio) || m_directorio.size() < LargoEntrada)
         return;
     // The mini stream (small streams) is the root entry's stream; its table is a chain of its own.
     QByteArray miniFat;
@@ -111,8 +110,7 @@ bool ArchivoCompuesto::Flujo(const QStringList& nombres, QByteArray& flujo) cons
         const int tipo = uchar(entrada[66]);
         if (tipo != 2 || largoNombre < 2 || largoNombre > 64)
             continue;
-        const QString nombre =
-            QString::fromUtf16(reinterpret_cast<const char16_t*>(entrada), largoNombre / 2 - 1);
+        const QString nombre = QString::fromUtf16(reinterpret_cast<const char16_t*>(entrada), largoNombre / 2 - 1);
         if (!nombres.contains(nombre, Qt::CaseInsensitive))
             continue;
         const quint32 inicio = qFromLittleEndian<quint32>(entrada + 116);

@@ -74,8 +74,7 @@ std::unique_ptr<QIODevice> ArchivoZip::Flujo(const QString& entrada) const
 
 EntradaZip::EntradaZip(zip_file* archivo)
     : m_archivo(archivo)
-{
-}
+{ }
 
 EntradaZip::~EntradaZip()
 {

@@ -6,7 +6,7 @@
 namespace {
 constexpr quint16 RegistroBof = 0x0809;
 constexpr quint16 RegistroEof = 0x000A;
-constexpr quint16 RegistroHoja = 0x0085;   // BOUNDSHEET: sheet position, state, type and name
+constexpr quint16 RegistroHoja = 0x0085; // BOUNDSHEET: sheet position, state, type and name
 constexpr quint16 RegistroVentana = 0x003D; // WINDOW1: the active tab
 constexpr quint16 RegistroFormula = 0x0006;
 constexpr quint16 RegistroCombinadas = 0x00E5; // MERGEDCELLS

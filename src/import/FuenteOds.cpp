@@ -146,11 +146,13 @@ CeldaImportacion FuenteOds::LeerCelda(const QString& referencia)
     if (tipo == QLatin1String("float") || tipo == QLatin1String("percentage") || tipo == QLatin1String("currency")) {
         bool ok = false;
         const double v = a.value(EspacioOficina, QLatin1String("value")).toDouble(&ok);
-        return ok ? CeldaImportacion::DeNumero(v)
-                  : CeldaImportacion::DeIlegible(QStringLiteral("la celda %1 no tiene un número válido.").arg(referencia));
+        return ok
+            ? CeldaImportacion::DeNumero(v)
+            : CeldaImportacion::DeIlegible(QStringLiteral("la celda %1 no tiene un número válido.").arg(referencia));
     }
     if (tipo == QLatin1String("boolean"))
-        return CeldaImportacion::DeNumero(a.value(EspacioOficina, QLatin1String("boolean-value")) == QLatin1String("true"));
+        return CeldaImportacion::DeNumero(a.value(EspacioOficina, QLatin1String("boolean-value"))
+                                          == QLatin1String("true"));
     if (tipo == QLatin1String("date"))
         return CeldaImportacion::DeTexto(a.value(EspacioOficina, QLatin1String("date-value")).toString());
     if (tipo == QLatin1String("time"))

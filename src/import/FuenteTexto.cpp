@@ -3,8 +3,8 @@
 
 namespace {
 // First position (1-based) and length of each field of the record.
-constexpr int Campos[FilaImportacion::Columnas][2] = {
-    {1, 11}, {12, 40}, {52, 10}, {62, 9}, {71, 1}, {72, 1}, {73, 10}, {83, 1}, {84, 1}};
+constexpr int Campos[FilaImportacion::Columnas][2]
+    = {{1, 11}, {12, 40}, {52, 10}, {62, 9}, {71, 1}, {72, 1}, {73, 10}, {83, 1}, {84, 1}};
 } // namespace
 
 bool FuenteTexto::Abrir(const QString& archivo, QString& motivo)

@@ -84,8 +84,7 @@ bool FuenteXls::Abrir(const QString& archivo, QString& motivo)
     if (indice < 0)
         indice = activa < int(hojas) ? activa : 0;
     if (hojas == 0 || freexl_select_active_worksheet(m_libro, quint16(indice)) != FREEXL_OK
-        || freexl_worksheet_dimensions(m_libro, &m_filas, &m_columnas) != FREEXL_OK
-        || !m_estructura.LeerHoja(activa)) {
+        || freexl_worksheet_dimensions(m_libro, &m_filas, &m_columnas) != FREEXL_OK || !m_estructura.LeerHoja(activa)) {
         motivo = QStringLiteral("No se pudo leer la hoja activa del libro.");
         return false;
     }
@@ -118,7 +117,7 @@ bool FuenteXls::Celda(int fila, int columna, CeldaImportacion& celda, QString& m
         break;
     case FREEXL_CELL_TEXT:
     case FREEXL_CELL_SST_TEXT:
-    case FREEXL_CELL_DATE:     // "yyyy-mm-dd"
+    case FREEXL_CELL_DATE: // "yyyy-mm-dd"
     case FREEXL_CELL_DATETIME: // "yyyy-mm-dd hh:mm:ss"
     case FREEXL_CELL_TIME:
         celda = CeldaImportacion::DeTexto(QString::fromUtf8(valor.value.text_value));

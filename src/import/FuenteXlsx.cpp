@@ -231,7 +231,8 @@ bool FuenteXlsx::LeerCombinadas(const QString& entrada, QString& motivo)
     QXmlStreamReader xml(flujo.get());
     while (!xml.atEnd()) {
         if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("mergeCell")) {
-            const QStringList extremos = xml.attributes().value(QLatin1String("ref")).toString().split(QLatin1Char(':'));
+            const QStringList extremos
+                = xml.attributes().value(QLatin1String("ref")).toString().split(QLatin1Char(':'));
             int f1, c1, f2, c2;
             if (extremos.size() == 2 && LeerReferencia(extremos[0], f1, c1) && LeerReferencia(extremos[1], f2, c2))
                 m_combinadas << QRect(QPoint(c1, f1), QPoint(c2, f2));
@@ -290,7 +291,8 @@ void FuenteXlsx::LeerCelda(FilaImportacion& fila, int numeroFila, int& columna)
         const int indice = valor.toInt(&ok);
         celda = ok && indice >= 0 && indice < m_textos.size()
             ? CeldaImportacion::DeTexto(m_textos.at(indice))
-            : CeldaImportacion::DeIlegible(QStringLiteral("la celda %1 remite a un texto que el libro no tiene.").arg(referencia()));
+            : CeldaImportacion::DeIlegible(
+                QStringLiteral("la celda %1 remite a un texto que el libro no tiene.").arg(referencia()));
     } else if (tipo == QLatin1String("inlineStr")) {
         celda = CeldaImportacion::DeTexto(enLinea);
     } else if (tipo == QLatin1String("str") || tipo == QLatin1String("d")) {
@@ -302,8 +304,9 @@ void FuenteXlsx::LeerCelda(FilaImportacion& fila, int numeroFila, int& columna)
     } else {
         bool ok = false;
         const double numero = valor.toDouble(&ok);
-        celda = ok ? CeldaImportacion::DeNumero(numero)
-                   : CeldaImportacion::DeIlegible(QStringLiteral("la celda %1 no tiene un número válido.").arg(referencia()));
+        celda = ok
+            ? CeldaImportacion::DeNumero(numero)
+            : CeldaImportacion::DeIlegible(QStringLiteral("la celda %1 no tiene un número válido.").arg(referencia()));
     }
 }
 

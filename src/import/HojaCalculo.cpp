@@ -33,7 +33,8 @@ bool LeerReferencia(const QString& referencia, int& fila, int& columna)
 
 QString MotivoCombinadas(const QString& rango)
 {
-    return QStringLiteral("tiene celdas combinadas (%1); sepárelas y complete cada celda antes de importar.").arg(rango);
+    return QStringLiteral("tiene celdas combinadas (%1); sepárelas y complete cada celda antes de importar.")
+        .arg(rango);
 }
 
 QString MotivoFormula(const QString& celda)

@@ -48,8 +48,9 @@ bool ImportarEmpleados(Empresa& empresa, Conexion& bd, const QString& archivo, A
     case FormatoImportacion::Ninguno:
         break;
     }
-    bd.AnotarError(QString(), QStringLiteral("El archivo %1 no es de un formato admitido (txt, xls, xlsx, ods o csv).")
-                                  .arg(QFileInfo(archivo).fileName()));
+    bd.AnotarError(QString(),
+                   QStringLiteral("El archivo %1 no es de un formato admitido (txt, xls, xlsx, ods o csv).")
+                       .arg(QFileInfo(archivo).fileName()));
     return false;
 }
 

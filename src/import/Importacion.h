@@ -13,11 +13,11 @@ class Empresa;
 /// The file kinds the import reads, chosen by extension (any letter case).
 enum class FormatoImportacion {
     Ninguno, ///< any other extension: the screen shows "ERROR DE FORMATO"
-    Texto,   ///< .txt, fixed-width records of 84 characters
-    Xls,     ///< .xls, Excel 97-2003 workbook
-    Xlsx,    ///< .xlsx, Office Open XML workbook
-    Ods,     ///< .ods, OpenDocument spreadsheet
-    Csv      ///< .csv, comma or semicolon separated values
+    Texto, ///< .txt, fixed-width records of 84 characters
+    Xls, ///< .xls, Excel 97-2003 workbook
+    Xlsx, ///< .xlsx, Office Open XML workbook
+    Ods, ///< .ods, OpenDocument spreadsheet
+    Csv ///< .csv, comma or semicolon separated values
 };
 
 FormatoImportacion FormatoDeArchivo(const QString& archivo);

@@ -78,7 +78,9 @@ bool LectorLineas::Siguiente(QString& linea, QString& motivo)
     QByteArray bytes(LargoMaximoLinea + 2, Qt::Uninitialized);
     const qint64 n = m_archivo.readLine(bytes.data(), bytes.size());
     if (n < 0) {
-        motivo = QStringLiteral("Línea %1: no se pudo leer el archivo (%2).").arg(m_numero + 1).arg(m_archivo.errorString());
+        motivo = QStringLiteral("Línea %1: no se pudo leer el archivo (%2).")
+                     .arg(m_numero + 1)
+                     .arg(m_archivo.errorString());
         return false;
     }
     ++m_numero;

@@ -54,12 +54,13 @@ bool GrabarListadoEmpleados(Empresa& empresa, const QString& archivo, QString& m
     };
 
     // The company title overflows into the empty cells beside it, so it does not widen column B.
-    const QString titulo = QStringLiteral("EMPRESA: ") + empresa.CUIT() + QStringLiteral(" - ") + empresa.NombreComercial();
+    const QString titulo
+        = QStringLiteral("EMPRESA: ") + empresa.CUIT() + QStringLiteral(" - ") + empresa.NombreComercial();
     worksheet_write_string(hoja, 0, 1, Utf8(titulo).constData(), negrita);
 
-    static const char* const titulos[Columnas] = {
-        "CUIL", "Apellido y Nombre", "Fecha Ingreso", "Haberes", "Categoría",
-        "Cond. Afiliado", "Fecha Baja", "Licencia", "Cond. Media Jornada"};
+    static const char* const titulos[Columnas]
+        = {"CUIL",       "Apellido y Nombre", "Fecha Ingreso",      "Haberes", "Categoría", "Cond. Afiliado",
+           "Fecha Baja", "Licencia",          "Cond. Media Jornada"};
     for (int c = 0; c < Columnas; ++c)
         texto(1, c, QString::fromUtf8(titulos[c]), c == 3 ? tituloImporte : negrita);
 
@@ -83,7 +84,8 @@ bool GrabarListadoEmpleados(Empresa& empresa, const QString& archivo, QString& m
 
     const lxw_error error = workbook_close(libro);
     if (error != LXW_NO_ERROR) {
-        motivo = QStringLiteral("No se pudo escribir el libro %1 (%2).").arg(archivo, QString::fromUtf8(lxw_strerror(error)));
+        motivo = QStringLiteral("No se pudo escribir el libro %1 (%2).")
+                     .arg(archivo, QString::fromUtf8(lxw_strerror(error)));
         return false;
     }
     return true;

@@ -82,12 +82,12 @@ bool ImportarDesdeFuente(Empresa& empresa, Conexion& bd, FuenteFilas& fuente, co
     if (correcto && !fuente.Terminar(motivo))
         correcto = false;
     if (!transaccion.Confirmar())
-        return Fallar(empresa, bd, QStringLiteral("No se pudo confirmar la grabación de los empleados: ")
-                                       + bd.UltimoError());
+        return Fallar(empresa, bd,
+                      QStringLiteral("No se pudo confirmar la grabación de los empleados: ") + bd.UltimoError());
     if (!correcto)
         return Fallar(empresa, bd, motivo);
     if (!empresa.CargarListaEmpleados(bd))
-        return Fallar(empresa, bd, QStringLiteral("Los empleados se grabaron, pero no se pudo leer la lista: ")
-                                       + bd.UltimoError());
+        return Fallar(empresa, bd,
+                      QStringLiteral("Los empleados se grabaron, pero no se pudo leer la lista: ") + bd.UltimoError());
     return true;
 }

@@ -11,7 +11,7 @@
 namespace {
 
 constexpr int LargoMaximoNombre = 40; // AYN is 40 characters, as the text record's name field
-constexpr double Tolerancia = 1e-6;   // a sheet's whole number may come back as 149999.99999999997
+constexpr double Tolerancia = 1e-6; // a sheet's whole number may come back as 149999.99999999997
 
 enum Columna { CUIL, Nombre, Ingreso, Haberes, Categoria, Afiliado, Baja, Licencia, Media };
 
@@ -121,9 +121,9 @@ QString TextoDeCelda(const CeldaImportacion& c)
 
 QString TituloColumna(int columna)
 {
-    static const char* const titulos[FilaImportacion::Columnas] = {
-        "CUIL", "APELLIDO Y NOMBRE", "FECHA DE INGRESO", "HABERES C/APORTE", "CATEGORIA",
-        "AFILIADO", "FECHA DE BAJA", "LICENCIA", "MEDIA JORNADA"};
+    static const char* const titulos[FilaImportacion::Columnas]
+        = {"CUIL",     "APELLIDO Y NOMBRE", "FECHA DE INGRESO", "HABERES C/APORTE", "CATEGORIA",
+           "AFILIADO", "FECHA DE BAJA",     "LICENCIA",         "MEDIA JORNADA"};
     return columna >= 0 && columna < FilaImportacion::Columnas ? QString::fromLatin1(titulos[columna]) : QString();
 }
 
@@ -169,7 +169,8 @@ bool ImporteDePesos(const QString& texto, double& pesos)
     const int comas = t.count(QLatin1Char(','));
     QChar decimal;
     if (puntos && comas)
-        decimal = t.lastIndexOf(QLatin1Char('.')) > t.lastIndexOf(QLatin1Char(',')) ? QLatin1Char('.') : QLatin1Char(',');
+        decimal
+            = t.lastIndexOf(QLatin1Char('.')) > t.lastIndexOf(QLatin1Char(',')) ? QLatin1Char('.') : QLatin1Char(',');
     else if (puntos == 1)
         decimal = QLatin1Char('.');
     else if (comas == 1)
@@ -194,15 +195,16 @@ bool ImporteDePesos(const QString& texto, double& pesos)
     if (!SoloDigitos(entera) || entera.size() > 15)
         return false;
     bool ok = false;
-    const double valor = (entera + QLatin1Char('.') + (fraccion.isEmpty() ? QStringLiteral("0") : fraccion)).toDouble(&ok);
+    const double valor
+        = (entera + QLatin1Char('.') + (fraccion.isEmpty() ? QStringLiteral("0") : fraccion)).toDouble(&ok);
     if (!ok || !std::isfinite(valor))
         return false;
     pesos = valor;
     return true;
 }
 
-ConversionFila ConvertirFila(const FilaImportacion& fila, FuenteFilas::UnidadHaberes unidad, bool base1904,
-                             Empleado& e, QString& motivo)
+ConversionFila ConvertirFila(const FilaImportacion& fila, FuenteFilas::UnidadHaberes unidad, bool base1904, Empleado& e,
+                             QString& motivo)
 {
     if (!fila.problema.isEmpty()) {
         motivo = fila.problema;
@@ -224,10 +226,11 @@ ConversionFila ConvertirFila(const FilaImportacion& fila, FuenteFilas::UnidadHab
         return ConversionFila::CuilIncorrecto;
     e.setCUIL(cuil);
     if (e.Nombre().size() > LargoMaximoNombre) {
-        motivo = Campo(Nombre) + QStringLiteral("«%1» tiene %2 caracteres; el máximo es %3.")
-                                     .arg(e.Nombre())
-                                     .arg(e.Nombre().size())
-                                     .arg(LargoMaximoNombre);
+        motivo = Campo(Nombre)
+            + QStringLiteral("«%1» tiene %2 caracteres; el máximo es %3.")
+                  .arg(e.Nombre())
+                  .arg(e.Nombre().size())
+                  .arg(LargoMaximoNombre);
         return ConversionFila::Error;
     }
 
@@ -279,8 +282,8 @@ ConversionFila ConvertirFila(const FilaImportacion& fila, FuenteFilas::UnidadHab
     }
 
     if (!Entero(celda(Licencia), Empleado::CantidadLicencias - 1, numero)) {
-        motivo = Campo(Licencia) + Mostrar(celda(Licencia)) + QStringLiteral(" no es un código de licencia (0 a %1).")
-                                                                  .arg(Empleado::CantidadLicencias - 1);
+        motivo = Campo(Licencia) + Mostrar(celda(Licencia))
+            + QStringLiteral(" no es un código de licencia (0 a %1).").arg(Empleado::CantidadLicencias - 1);
         return ConversionFila::Error;
     }
     e.setLicencia(numero);

@@ -15,9 +15,9 @@
 class Empleado;
 
 enum class ConversionFila {
-    Correcta,       ///< every field converted into the employee
+    Correcta, ///< every field converted into the employee
     CuilIncorrecto, ///< the CUIL fails: the row is skipped with a notice (the name is set)
-    Error           ///< a field does not convert: the import stops (reason in motivo)
+    Error ///< a field does not convert: the import stops (reason in motivo)
 };
 
 /// Titles of the nine columns, as the spreadsheet template names them; messages use them.
@@ -39,5 +39,5 @@ bool ImporteDePesos(const QString& texto, double& pesos);
 
 /// Fills e (whose company and parameters the caller set) from the row, field by field in the order
 /// of the record. motivo names the column and says why when the result is Error.
-ConversionFila ConvertirFila(const FilaImportacion& fila, FuenteFilas::UnidadHaberes unidad, bool base1904,
-                             Empleado& e, QString& motivo);
+ConversionFila ConvertirFila(const FilaImportacion& fila, FuenteFilas::UnidadHaberes unidad, bool base1904, Empleado& e,
+                             QString& motivo);

@@ -43,9 +43,11 @@ inline QSharedPointer<Empresa> EmpresaGrabada(Conexion& bd, const QString& cuit 
 }
 
 /// An 84-character import record from its nine fields (the name is left-justified to 40).
-inline QString Registro(const QString& cuil, const QString& nombre, const QString& ingreso = QStringLiteral("01/02/2010"),
-                        const QString& haberes = QStringLiteral("000150000"), const QString& resto = QStringLiteral("11"),
-                        const QString& baja = QStringLiteral("00/00/0000"), const QString& final = QStringLiteral("00"))
+inline QString Registro(const QString& cuil, const QString& nombre,
+                        const QString& ingreso = QStringLiteral("01/02/2010"),
+                        const QString& haberes = QStringLiteral("000150000"),
+                        const QString& resto = QStringLiteral("11"), const QString& baja = QStringLiteral("00/00/0000"),
+                        const QString& final = QStringLiteral("00"))
 {
     return cuil + nombre.leftJustified(40, QLatin1Char(' '), true) + ingreso + haberes + resto + baja + final;
 }

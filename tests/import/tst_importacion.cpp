@@ -189,7 +189,8 @@ private slots:
                                             << "Línea 2: FECHA DE INGRESO: «30/02/2014» no es una fecha válida";
         QTest::newRow("haberes con letras") << Registro("27123456780", "DOS", "01/02/2010", "0001500AB").toLatin1()
                                             << false << 0 << 0 << "HABERES C/APORTE: «0001500AB» no es un importe";
-        QTest::newRow("licencia 7") << Registro("27123456780", "DOS", "01/02/2010", "000150000", "11", "00/00/0000", "70")
+        QTest::newRow("licencia 7") << Registro("27123456780", "DOS", "01/02/2010", "000150000", "11", "00/00/0000",
+                                                "70")
                                            .toLatin1()
                                     << false << 0 << 0 << "LICENCIA: «7» no es un código de licencia (0 a 6)";
         QTest::newRow("baja que no es fecha") << Registro("27123456780", "DOS", "01/02/2010", "000150000", "11",
@@ -249,7 +250,8 @@ private slots:
                                             << true << 1234.56 << "";
         QTest::newRow("centavos con decimales") << QByteArray("CUIL;NOMBRE;INGRESO;Haberes (centavos);C;A;B;L;M\n"
                                                               "20123456786;Uno;01/02/2010;1234,56;0;1;;0;0\n")
-                                                << false << 0.0 << "Fila 2: HABERES C/APORTE: «1234,56» no es un importe en centavos";
+                                                << false << 0.0
+                                                << "Fila 2: HABERES C/APORTE: «1234,56» no es un importe en centavos";
         QTest::newRow("UTF-8 y salto entre comillas") << t + "20123456786;\"Núñez\nJosé\";01/02/2010;10;0;1;;0;0\n"
                                                       << true << 10.0 << "";
         QTest::newRow("comillas sin cerrar") << t + "20123456786;\"Uno;01/02/2010;10;0;1;;0;0\n" << false << 0.0
@@ -285,13 +287,16 @@ private slots:
         QTest::addColumn<QByteArray>("contenido");
         QTest::addColumn<QString>("motivo");
         const QByteArray texto = Registro("20123456786", "UNO").toLatin1() + "\r\n";
-        QTest::newRow("texto llamado xls") << "lista.xls" << "" << texto << "no es una hoja Excel 97-2003 (.xls) válida";
+        QTest::newRow("texto llamado xls") << "lista.xls" << "" << texto
+                                           << "no es una hoja Excel 97-2003 (.xls) válida";
         QTest::newRow("xlsx llamado xls") << "lista.xls" << "base.xlsx" << QByteArray() << "es un libro comprimido";
         QTest::newRow("texto llamado xlsx") << "lista.xlsx" << "" << texto << "no es un libro comprimido válido";
-        QTest::newRow("xls llamado xlsx") << "lista.xlsx" << "base.xls" << QByteArray() << "Excel 97-2003 con otra extensión";
+        QTest::newRow("xls llamado xlsx") << "lista.xlsx" << "base.xls" << QByteArray()
+                                          << "Excel 97-2003 con otra extensión";
         QTest::newRow("xlsx llamado ods") << "lista.ods" << "base.xlsx" << QByteArray()
                                           << "no es una hoja de cálculo OpenDocument (.ods) válida";
-        QTest::newRow("ods llamado xlsx") << "lista.xlsx" << "base.ods" << QByteArray() << "no tiene el libro xl/workbook.xml";
+        QTest::newRow("ods llamado xlsx") << "lista.xlsx" << "base.ods" << QByteArray()
+                                          << "no tiene el libro xl/workbook.xml";
         QTest::newRow("otra extensión") << "lista.doc" << "" << texto << "no es de un formato admitido";
         for (const char* ext : {"txt", "csv", "xls", "xlsx", "ods"})
             QTest::addRow("%s vacío", ext) << "vacio." + QString::fromLatin1(ext) << "" << QByteArray()

@@ -137,7 +137,8 @@ private slots:
         QVERIFY(textos.contains("EMPRESA: 30-12345678-9 - El Almacén"));
         QVERIFY(estilos.contains("<b/>"));
         QVERIFY(estilos.contains("horizontal=\"right\""));
-        QVERIFY(hoja.contains(QStringLiteral("<col min=\"2\" max=\"2\" width=\"%1.7109375\"").arg(a->Nombre().size() + 2).toLatin1()));
+        const QString anchoNombre = QStringLiteral("<col min=\"2\" max=\"2\" width=\"%1.7109375\"");
+        QVERIFY(hoja.contains(anchoNombre.arg(a->Nombre().size() + 2).toLatin1()));
     }
 
     void listadoEnCarpetaInexistente()
