@@ -44,13 +44,10 @@ private slots:
         EscenaEmpleados escena;
         Edicion ed(escena.dialogos, nullptr);
         QCOMPARE(ed.pantalla.windowTitle(), QStringLiteral("Mantenimiento Empleados"));
-        QCOMPARE(ed.w<QLabel>("lblTitulo")->text(), QStringLiteral("INGRESO DE DATOS DE EMPLEADOS"));
         QVERIFY(ed.pantalla.frameGeometry().width() <= 800 && ed.pantalla.frameGeometry().height() <= 600);
         QVERIFY(ed.pantalla.EmpleadoEditado());
         QCOMPARE(ed.w("txtFechaBaja")->text(), QString());
         QCOMPARE(ed.w<QDateEdit>("dtpFechaIngreso")->date(), QDate(2024, 5, 10));
-        QCOMPARE(ed.w<QComboBox>("cboLicencia")->count(), 7);
-        QCOMPARE(ed.w<QComboBox>("cboLicencia")->itemText(6), QStringLiteral("Suspensión Disciplinaria"));
         // Categories ordered by code, the description shown; a new employee's 0 is "Sin Categoria".
         auto* categorias = ed.w<QComboBox>("cboCategoria");
         QCOMPARE(categorias->currentText(), QStringLiteral("Sin Categoria"));
