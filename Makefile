@@ -27,5 +27,15 @@ package: build
 bench: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 
+# A talvo.fys inside the build folder is the user's data (earlier builds kept it beside the
+# executable): clean refuses to delete a build folder that holds one. The template generated in
+# plantilla/ is not user data.
 clean:
-	rm -rf $(BUILD)
+	@datos=$$(find "$(BUILD)" -name 'talvo.fys*' ! -path "*/plantilla/talvo.fys" 2>/dev/null); \
+	if [ -n "$$datos" ]; then \
+		echo "make clean: no se borra $(BUILD) porque contiene datos del programa:" >&2; \
+		echo "$$datos" | sed 's/^/    /' >&2; \
+		echo "Mueva esos archivos fuera de $(BUILD) (el programa usa ~/.local/share/OBRIX/TALVO) y repita make clean." >&2; \
+		exit 1; \
+	fi
+	rm -rf "$(BUILD)"
