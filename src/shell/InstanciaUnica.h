@@ -11,8 +11,13 @@
 class InstanciaUnica
 {
 public:
-    /// False when another running copy holds the folder.
-    bool Tomar(const QString& carpeta);
+    enum class Resultado {
+        Tomada,    ///< this copy now holds the folder
+        EnUso,     ///< another running copy holds it
+        SinPermiso ///< the lock cannot be written there (read-only or missing folder)
+    };
+
+    Resultado Tomar(const QString& carpeta);
     void Soltar();
 
 private:

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Plataforma.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -13,6 +12,10 @@
 #include <QUrl>
 #include <QUrlQuery>
 
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -26,23 +29,70 @@ bool IniciarPrimero(const QStringList& programas)
     return false;
 }
 
-bool CarpetaEscribible(const QString& carpeta)
+/// fsync on a descriptor opened read-only works for files and folders alike on POSIX systems.
+bool Sincronizar(const QString& ruta, int banderas)
 {
-    QTemporaryFile prueba(carpeta + QStringLiteral("/.talvo-XXXXXX"));
-    return prueba.open();
+    const int fd = ::open(QFile::encodeName(ruta).constData(), O_RDONLY | O_CLOEXEC | banderas);
+    if (fd < 0)
+        return false;
+    const bool bien = ::fsync(fd) == 0;
+    ::close(fd);
+    return bien;
 }
 } // namespace
 
 QString CarpetaPrograma()
 {
     QString carpeta = qEnvironmentVariable("TALVO_CARPETA");
-    if (carpeta.isEmpty()) {
-        carpeta = QCoreApplication::applicationDirPath();
-        if (carpeta.isEmpty() || !CarpetaEscribible(carpeta))
-            carpeta = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    }
+    if (carpeta.isEmpty())
+        carpeta = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (carpeta.isEmpty())
+        return QString();
     QDir().mkpath(carpeta);
     return QDir::cleanPath(QFileInfo(carpeta).absoluteFilePath());
+}
+
+bool CarpetaEscribible(const QString& carpeta)
+{
+    if (carpeta.isEmpty() || !QFileInfo(carpeta).isDir())
+        return false;
+    QTemporaryFile prueba(carpeta + QStringLiteral("/.talvo-XXXXXX"));
+    return prueba.open();
+}
+
+bool ArchivoEscribible(const QString& archivo)
+{
+    const int fd = ::open(QFile::encodeName(archivo).constData(), O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    return true;
+}
+
+bool SincronizarArchivo(const QString& archivo)
+{
+    return Sincronizar(archivo, 0);
+}
+
+bool ConservarArchivo(const QString& archivo, const QString& copia)
+{
+    QFile::remove(copia);
+    if (::link(QFile::encodeName(archivo).constData(), QFile::encodeName(copia).constData()) == 0)
+        return true;
+    return QFile::copy(archivo, copia) && SincronizarArchivo(copia);
+}
+
+bool ReemplazarArchivo(const QString& nuevo, const QString& destino, QString* error)
+{
+    // rename(2) replaces the destination atomically; Qt's QFile::rename refuses an existing one.
+    if (::rename(QFile::encodeName(nuevo).constData(), QFile::encodeName(destino).constData()) != 0) {
+        if (error)
+            *error = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    // The new name is durable only once the folder that holds it is.
+    Sincronizar(QFileInfo(destino).absolutePath(), O_DIRECTORY);
+    return true;
 }
 
 bool IniciarCalculadora()

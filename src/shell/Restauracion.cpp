@@ -1,62 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Restauracion.h"
 
+#include "ComprobacionBase.h"
+#include "Plataforma.h"
 #include "records/Conexion.h"
 #include "records/Consulta.h"
 #include "records/Global.h"
-#include "records/Plantilla.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
-#include <QSet>
 #include <QTemporaryFile>
 
 namespace {
-using Esquema = QHash<QString, QSet<QString>>; // table -> columns, all in lower case
-
-const QByteArray CabeceraSQLite("SQLite format 3\0", 16);
-
-bool LeerEsquema(Conexion& bd, Esquema& esquema)
-{
-    Consulta tablas = bd.AbrirConsulta(
-        QStringLiteral("select name from sqlite_master where type = 'table' and name not like 'sqlite_%'"));
-    if (!tablas.Valida())
-        return false;
-    QStringList nombres;
-    for (; !tablas.Fin(); tablas.Siguiente())
-        nombres << tablas.Texto(QStringLiteral("name"));
-    tablas.Cerrar();
-    for (const QString& tabla : nombres) {
-        Consulta columnas = bd.AbrirConsulta(QStringLiteral("pragma table_info(%1)").arg(TextoSQL(tabla)));
-        if (!columnas.Valida())
-            return false;
-        QSet<QString>& lista = esquema[tabla.toLower()];
-        for (; !columnas.Fin(); columnas.Siguiente())
-            lista.insert(columnas.Texto(QStringLiteral("name")).toLower());
-    }
-    return true;
-}
-
-/// This system's schema, read once from the template the program carries.
-const Esquema& EsquemaPlantilla()
-{
-    static const Esquema esquema = [] {
-        Esquema leido;
-        QTemporaryFile archivo(QDir::tempPath() + QStringLiteral("/talvo-plantilla-XXXXXX.fys"));
-        const QByteArray datos = DatosPlantilla();
-        if (datos.isEmpty() || !archivo.open() || archivo.write(datos) != datos.size() || !archivo.flush())
-            return leido;
-        archivo.close();
-        Conexion bd;
-        if (bd.Abrir(archivo.fileName()))
-            LeerEsquema(bd, leido);
-        bd.Cerrar();
-        return leido;
-    }();
-    return esquema;
-}
+const QString PatronTemporal = QStringLiteral("talvo-restauracion-*.fys");
 
 bool MismoArchivo(const QString& a, const QString& b)
 {
@@ -75,6 +32,20 @@ bool Restauracion::EsLaOperativa(const QString& copia) const
     return MismoArchivo(copia, m_bd.Archivo());
 }
 
+void Restauracion::LimpiarRestos(const QString& carpeta)
+{
+    QDir dir(carpeta);
+    for (const QString& resto : dir.entryList({PatronTemporal}, QDir::Files | QDir::Hidden))
+        dir.remove(resto);
+}
+
+void Restauracion::Avanzar()
+{
+    ++m_paso;
+    if (m_alAvanzar)
+        m_alAvanzar(m_paso);
+}
+
 Restauracion::Resultado Restauracion::Fallo(int codigo, const QString& descripcion)
 {
     m_codigo = codigo;
@@ -84,45 +55,38 @@ Restauracion::Resultado Restauracion::Fallo(int codigo, const QString& descripci
 
 Restauracion::Resultado Restauracion::Verificar(const QString& archivo)
 {
-    QFile entrada(archivo);
-    if (!entrada.open(QIODevice::ReadOnly))
-        return Fallo(entrada.error(), QStringLiteral("No se pudo leer %1: %2")
-                                          .arg(QDir::toNativeSeparators(archivo), entrada.errorString()));
-    const bool cabeceraCorrecta = entrada.read(CabeceraSQLite.size()) == CabeceraSQLite;
-    entrada.close();
-    if (!cabeceraCorrecta)
-        return Resultado::NoEsBaseDeDatos;
-
-    const Esquema& plantilla = EsquemaPlantilla();
-    if (plantilla.isEmpty())
-        return Fallo(0, QStringLiteral("El programa no contiene la base de datos plantilla."));
-
     Conexion copia;
-    if (!copia.Abrir(archivo))
-        return copia.UltimoCodigoError() == QLatin1String("26") ? Resultado::NoEsBaseDeDatos
-                                                                 : Resultado::BaseIncorrecta;
-    // A damaged file may still open: only the integrity check reads every page.
+    QString detalle;
+    switch (AbrirComprobada(copia, archivo, &detalle)) {
+    case EstadoBase::Correcta:
+        break;
+    case EstadoBase::NoEsBaseDeDatos:
+        return Resultado::NoEsBaseDeDatos;
+    case EstadoBase::Danada:
+    case EstadoBase::EsquemaDistinto:
+        return Resultado::BaseIncorrecta;
+    case EstadoBase::Ilegible:
+        return Fallo(QFileDevice::ReadError,
+                     QStringLiteral("No se pudo leer %1: %2").arg(QDir::toNativeSeparators(archivo), detalle));
+    case EstadoBase::SinPlantilla:
+        return Fallo(0, detalle);
+    }
+    // A damaged file may still hold the right schema: only the integrity check reads every page.
+    // A copy is read once, when chosen, so the cost is paid here and never at start-up.
     Consulta integridad = copia.AbrirConsulta(QStringLiteral("pragma integrity_check"));
     const bool integra = integridad.Valida() && !integridad.Fin()
         && integridad.Campo(0).toString().compare(QLatin1String("ok"), Qt::CaseInsensitive) == 0;
     integridad.Cerrar();
-    Esquema esquema;
-    const bool leido = integra && LeerEsquema(copia, esquema);
+    const bool conParametros = integra && copia.ValorEscalar(QStringLiteral("select count(*) from parametros")).toLongLong() == 1;
     copia.Cerrar();
-    if (!leido)
-        return Resultado::BaseIncorrecta;
-    for (auto tabla = plantilla.cbegin(); tabla != plantilla.cend(); ++tabla) {
-        const auto encontrada = esquema.constFind(tabla.key());
-        if (encontrada == esquema.cend() || !encontrada->contains(tabla.value()))
-            return Resultado::BaseIncorrecta;
-    }
-    return Resultado::Restaurada;
+    return conParametros ? Resultado::Restaurada : Resultado::BaseIncorrecta;
 }
 
 Restauracion::Resultado Restauracion::Restaurar(const QString& copia)
 {
     m_codigo = 0;
     m_error.clear();
+    m_paso = 0;
     const QString operativo = m_bd.Archivo();
     if (operativo.isEmpty())
         return Fallo(0, QStringLiteral("La base de datos operativa no está abierta."));
@@ -131,64 +95,90 @@ Restauracion::Resultado Restauracion::Restaurar(const QString& copia)
 
     // The chosen copy is brought beside the operating file first, so that the final step is a
     // rename on the same disk, and so that the file checked is exactly the file installed.
-    QFile entrada(copia);
-    if (!entrada.open(QIODevice::ReadOnly))
-        return Fallo(entrada.error(), QStringLiteral("No se pudo leer %1: %2")
-                                          .arg(QDir::toNativeSeparators(copia), entrada.errorString()));
-    QTemporaryFile temporal(QFileInfo(operativo).absolutePath() + QStringLiteral("/talvo-restauracion-XXXXXX.fys"));
+    const QString carpeta = QFileInfo(operativo).absolutePath();
+    QTemporaryFile temporal(QDir(carpeta).filePath(PatronTemporal).replace(QLatin1Char('*'), QStringLiteral("XXXXXX")));
     if (!temporal.open())
         return Fallo(temporal.error(), QStringLiteral("No se pudo crear un archivo en %1: %2")
-                                           .arg(QDir::toNativeSeparators(QFileInfo(operativo).absolutePath()),
-                                                temporal.errorString()));
-    while (!entrada.atEnd()) {
-        const QByteArray bloque = entrada.read(1 << 20);
-        if ((bloque.isEmpty() && entrada.error() != QFileDevice::NoError) || temporal.write(bloque) != bloque.size())
-            return Fallo(temporal.error() != QFileDevice::NoError ? temporal.error() : entrada.error(),
-                         QStringLiteral("No se pudo copiar %1: %2")
-                             .arg(QDir::toNativeSeparators(copia),
-                                  temporal.error() != QFileDevice::NoError ? temporal.errorString()
-                                                                           : entrada.errorString()));
-    }
-    entrada.close();
-    if (!temporal.flush())
-        return Fallo(temporal.error(), temporal.errorString());
-    temporal.close();
-
+                                           .arg(QDir::toNativeSeparators(carpeta), temporal.errorString()));
+    Avanzar();
+    const Resultado copiado = Copiar(copia, temporal);
+    if (copiado != Resultado::Restaurada)
+        return copiado;
     const Resultado verificado = Verificar(temporal.fileName());
     if (verificado != Resultado::Restaurada)
         return verificado;
+    Avanzar();
     const Resultado resultado = Reemplazar(temporal.fileName(), operativo);
     if (resultado == Resultado::Restaurada)
         temporal.setAutoRemove(false); // it is talvo.fys now
     return resultado;
 }
 
+Restauracion::Resultado Restauracion::Copiar(const QString& copia, QFile& salida)
+{
+    QFile entrada(copia);
+    if (!entrada.open(QIODevice::ReadOnly))
+        return Fallo(entrada.error(), QStringLiteral("No se pudo leer %1: %2")
+                                          .arg(QDir::toNativeSeparators(copia), entrada.errorString()));
+    while (!entrada.atEnd()) {
+        const QByteArray bloque = entrada.read(1 << 20);
+        if (bloque.isEmpty() && entrada.error() != QFileDevice::NoError)
+            return Fallo(entrada.error(), QStringLiteral("No se pudo leer %1: %2")
+                                              .arg(QDir::toNativeSeparators(copia), entrada.errorString()));
+        if (salida.write(bloque) != bloque.size())
+            return Fallo(salida.error(), QStringLiteral("No se pudo grabar una copia en %1: %2")
+                                             .arg(QDir::toNativeSeparators(QFileInfo(m_bd.Archivo()).absolutePath()),
+                                                  salida.errorString()));
+        Avanzar();
+    }
+    // On Linux the temporary file has no name until asked for one, so an interrupted copy leaves
+    // nothing behind. It is on disk before it can take talvo.fys's name: a power cut must not
+    // leave that name on an empty file.
+    const QString nombre = salida.fileName();
+    if (!salida.flush() || !SincronizarArchivo(nombre))
+        return Fallo(QFileDevice::WriteError,
+                     QStringLiteral("No se pudo grabar %1: %2").arg(QDir::toNativeSeparators(nombre), salida.errorString()));
+    salida.close();
+    Avanzar();
+    return Resultado::Restaurada;
+}
+
 Restauracion::Resultado Restauracion::Reemplazar(const QString& temporal, const QString& operativo)
 {
     const QString anterior = operativo + QStringLiteral(".anterior");
+    const QString nativo = QDir::toNativeSeparators(operativo);
+    // The restored file keeps the operating file's permissions, not the temporary file's 0600.
+    if (QFileInfo::exists(operativo))
+        QFile::setPermissions(temporal, QFileInfo(operativo).permissions());
+    Avanzar();
     m_bd.Cerrar();
-    QFile::remove(anterior);
-    if (QFileInfo::exists(operativo) && !QFile::rename(operativo, anterior)) {
+    Avanzar();
+    // The old file keeps a second name until the new one is open: the way back if it cannot be.
+    if (QFileInfo::exists(operativo) && !ConservarArchivo(operativo, anterior)) {
         Reabrir(operativo);
-        return Fallo(QFileDevice::RenameError, QStringLiteral("No se pudo reemplazar la base de datos %1.")
-                                                   .arg(QDir::toNativeSeparators(operativo)));
+        return Fallo(QFileDevice::CopyError,
+                     QStringLiteral("No se pudo conservar la base de datos %1 mientras se restaura.").arg(nativo));
     }
-    if (!QFile::rename(temporal, operativo)) {
-        QFile::rename(anterior, operativo);
+    Avanzar();
+    QString motivo;
+    if (!ReemplazarArchivo(temporal, operativo, &motivo)) {
+        QFile::remove(anterior);
         Reabrir(operativo);
-        return Fallo(QFileDevice::RenameError, QStringLiteral("No se pudo instalar la copia como %1.")
-                                                   .arg(QDir::toNativeSeparators(operativo)));
+        return Fallo(QFileDevice::RenameError,
+                     QStringLiteral("No se pudo instalar la copia como %1: %2").arg(nativo, motivo));
     }
+    Avanzar();
     if (!Reabrir(operativo)) {
         // The copy passed every check and still cannot be used: the old file goes back.
-        const QString motivo = m_bd.UltimoError();
+        motivo = m_bd.UltimoError();
         m_bd.Cerrar();
-        QFile::remove(operativo);
-        QFile::rename(anterior, operativo);
+        ReemplazarArchivo(anterior, operativo);
         Reabrir(operativo);
         return Fallo(QFileDevice::OpenError, QStringLiteral("No se pudo abrir la base de datos restaurada: %1").arg(motivo));
     }
+    Avanzar();
     QFile::remove(anterior);
+    Avanzar();
     return Resultado::Restaurada;
 }
 
