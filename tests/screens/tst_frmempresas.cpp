@@ -315,10 +315,15 @@ private slots:
         QVERIFY(e.W(QStringLiteral("cmdEmpleados"))->isEnabled());
         e.Escribir(QStringLiteral("txtNombre"), QStringLiteral("Empresa Dos"));
         e.Escribir(QStringLiteral("txtSucursales"), QStringLiteral(" 12 "));
+        // A description with " - " of its own: the code is still the category's.
+        auto* rubros = e.W<QComboBox>(QStringLiteral("cboRubro"));
+        rubros->setCurrentIndex(rubros->findText(QStringLiteral("OPERACIONES DE INTERMEDIACION DE CARNE - CONSIG"),
+                                                 Qt::MatchStartsWith));
         e.Pulsar(QStringLiteral("cmdGrabar"));
         QCOMPARE(e.Mensajes(), QStringList());
-        QCOMPARE(e.Valor(QStringLiteral("select razonsocial || '|' || sucursales from empresas where id = 2")),
-                 QStringLiteral("Empresa Dos|12"));
+        QCOMPARE(e.Valor(QStringLiteral("select razonsocial || '|' || sucursales || '|' || codrubro from empresas "
+                                        "where id = 2")),
+                 QStringLiteral("Empresa Dos|12|511911"));
         QCOMPARE(e.Fila(), 1);
         QCOMPARE(e.Entradas().value(1), Cuits[1] + QStringLiteral("   -   Empresa Dos"));
         QCOMPARE(e.ventana->PosicionEmpresa(), 1);
@@ -356,7 +361,8 @@ private slots:
         QCOMPARE(e.Mensajes(), QStringList());
         QCOMPARE(e.Valor(QStringLiteral(
                      "select length(razonsocial) || ' ' || length(calle) || ' ' || length(numero) || ' ' || "
-                     "length(piso) || ' ' || length(callel) || ' ' || length(numerol) || ' ' || length(pisol) || ' ' || "
+                     "length(piso) || ' ' || length(callel) || ' ' || length(numerol) || ' ' || length(pisol) || "
+                     "' ' || "
                      "length(codpost) || ' ' || length(telefonos) || ' ' || length(email) || ' ' || length(socio) || "
                      "' ' || length(docu_socio) || ' ' || length(socio2) || ' ' || length(docu_socio2) || ' ' || "
                      "length(comercial) || ' ' from empresas")),
@@ -384,7 +390,8 @@ private slots:
                                               << noSeGrabo + QStringLiteral("C.U.I.T. duplicado");
         QTest::newRow("la base lo rechaza")
             << "txtNombre" << "Nueva S.A."
-            << "create trigger rechazo before insert on empresas begin select raise(abort, 'rechazada por la base'); end"
+            << "create trigger rechazo before insert on empresas "
+               "begin select raise(abort, 'rechazada por la base'); end"
             << noSeGrabo + QStringLiteral("rechazada por la base");
         QTest::newRow("sucursales con coma") << "txtSucursales" << "2,5" << "" << sucursales;
         QTest::newRow("sucursales negativas") << "txtSucursales" << "-1" << "" << sucursales;
