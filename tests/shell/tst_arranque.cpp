@@ -209,12 +209,18 @@ private slots:
         using R = InstanciaUnica::Resultado;
         QTemporaryDir carpeta, otra;
         InstanciaUnica primera, segunda, enOtraCarpeta;
+        QFile lock(carpeta.filePath("talvo.lock"));
         QCOMPARE(primera.Tomar(carpeta.path()), R::Tomada);
         QCOMPARE(segunda.Tomar(carpeta.path()), R::EnUso);
         QCOMPARE(enOtraCarpeta.Tomar(otra.path()), R::Tomada);
         primera.Soltar();
         QCOMPARE(segunda.Tomar(carpeta.path()), R::Tomada);
         segunda.Soltar();
+        // A folder where no lock can be written is not a copy already running.
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.close();
+        QCOMPARE(InstanciaUnica().Tomar(lock.fileName() + QStringLiteral("/debajo")), R::SinPermiso);
+        QVERIFY(lock.remove());
 
         // A lock left by a process that no longer exists, as after a crash, does not block.
         QProcess muerto;
@@ -222,7 +228,6 @@ private slots:
         QVERIFY(muerto.waitForStarted());
         const qint64 pid = muerto.processId();
         QVERIFY(muerto.waitForFinished());
-        QFile lock(carpeta.filePath("talvo.lock"));
         QVERIFY(lock.open(QIODevice::WriteOnly));
         lock.write(QByteArray::number(pid) + "\ntalvo\n" + QSysInfo::machineHostName().toUtf8() + "\n");
         lock.close();
