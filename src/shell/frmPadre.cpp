@@ -13,6 +13,9 @@
 #include "frmSelImpr.h"
 #include "records/Conexion.h"
 #include "records/Global.h"
+#include "liquidation/Liquidacion.h"
+#include "screens/frmBoletaComun.h"
+#include "screens/frmBoletaExtra.h"
 #include "screens/frmEmpresas.h"
 #include "screens/frmSelecLiquid.h"
 
@@ -144,14 +147,32 @@ void frmPadre::MantenimientoEmpresas()
     frmEmpresas::Abrir(*this);
 }
 
-// The slip screens are added to the program separately; until then their commands say so.
+namespace {
+// A new slip declares the company's employees as they are stored now: they are read again and
+// copied into it. A failed read is said, and no slip is opened on a stale list.
+QSharedPointer<Liquidacion> LiquidacionNueva(const QSharedPointer<Empresa>& empresa, Dialogos& dialogos)
+{
+    if (!BaseDatos || !empresa->CargarListaEmpleados(*BaseDatos)) {
+        dialogos.Mensaje(QStringLiteral("No se pudo leer la lista de empleados de %1.\n").arg(empresa->Nombre())
+                             + (BaseDatos ? BaseDatos->UltimoError() : QString()),
+                         QStringLiteral("ERROR DE DATOS"), Icono::Critico);
+        return {};
+    }
+    auto liq = QSharedPointer<Liquidacion>::create();
+    liq->setEmpresa(empresa);
+    empresa->PasarEmpleados(*liq);
+    return liq;
+}
+} // namespace
 
+// Every command opens one more slip screen of its own in the work area.
 void frmPadre::NuevaBoletaNormal()
 {
     if (!HayEmpresaActual())
         return;
     CursorOcupado ocupado;
-    NoDisponible();
+    if (const auto liq = LiquidacionNueva(m_empresaActual, m_dialogos))
+        frmBoletaComun::Abrir(*this, liq, 1);
 }
 
 void frmPadre::NuevaBoletaExtra()
@@ -159,7 +180,8 @@ void frmPadre::NuevaBoletaExtra()
     if (!HayEmpresaActual())
         return;
     CursorOcupado ocupado;
-    NoDisponible();
+    if (const auto liq = LiquidacionNueva(m_empresaActual, m_dialogos))
+        frmBoletaExtra::Abrir(*this, liq, 1);
 }
 
 namespace {
