@@ -7,10 +7,10 @@
 #include "screens/DeclaracionJurada.h"
 #include "screens/frmMetodoEnvio.h"
 #include "shell/Correo.h"
+#include "support/DialogoModal.h"
 #include "support/DialogosPrueba.h"
 #include "support/Entorno.h"
 
-#include <QApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -20,7 +20,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -89,19 +88,6 @@ void Configurar(int puerto, const QString& usuario = QString())
     GrabarParametro(QLatin1String(ClaveSmtpSeguridad), QStringLiteral("NINGUNA"));
     GrabarParametro(QLatin1String(ClaveSmtpUsuario), usuario);
     GrabarParametro(QLatin1String(ClaveSmtpRemitente), QStringLiteral("empleador@talvo.example"));
-}
-
-/// Answers the sending-method dialog once it is open: picks an option and presses a button.
-void ResponderMetodo(int opcion, const QString& boton)
-{
-    QTimer::singleShot(0, [opcion, boton]() {
-        auto* dialogo = qobject_cast<frmMetodoEnvio*>(QApplication::activeModalWidget());
-        QVERIFY(dialogo);
-        QTest::mouseClick(dialogo->findChild<QRadioButton*>(QStringLiteral("optMetodo%1").arg(opcion)), Qt::LeftButton);
-        QCOMPARE(dialogo->Metodo, opcion);
-        dialogo->findChild<QPushButton*>(boton)->click();
-        QCOMPARE(dialogo->Aceptado, boton == QLatin1String("cmdAceptar"));
-    });
 }
 
 } // namespace
@@ -190,8 +176,16 @@ private slots:
         const auto liq = Declaracion();
         DialogosPrueba dialogos;
         dialogos.archivos.enqueue(QString());
-        ResponderMetodo(opcion, boton);
-        DeclaracionJurada::EnvioDatos(*liq, dialogos, nullptr);
+        // "&Envio Datos" of the slip: the user picks an option and presses a button.
+        RESPONDER_MODAL([&] { DeclaracionJurada::EnvioDatos(*liq, dialogos, nullptr); },
+                        [&](frmMetodoEnvio* dialogo) {
+                            QTest::mouseClick(
+                                dialogo->findChild<QRadioButton*>(QStringLiteral("optMetodo%1").arg(opcion)),
+                                Qt::LeftButton);
+                            QCOMPARE(dialogo->Metodo, opcion);
+                            dialogo->findChild<QPushButton*>(boton)->click();
+                            QCOMPARE(dialogo->Aceptado, boton == QLatin1String("cmdAceptar"));
+                        });
         QCOMPARE(dialogos.Ultima().titulo + QLatin1Char('|') + dialogos.Ultima().texto, aviso);
         if (!aviso.contains(QStringLiteral("correo")))
             return;

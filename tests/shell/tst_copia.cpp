@@ -5,18 +5,17 @@
 #include "shell/frmBackUp.h"
 #include "shell/frmPadre.h"
 #include "support/BasePrueba.h"
+#include "support/DialogoModal.h"
 #include "support/DialogosPrueba.h"
 #include "support/Entorno.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 QByteArray Huella(const QString& archivo)
@@ -127,13 +126,11 @@ private slots:
         frmPadre ventana(e.dialogos);
         ventana.show();
         QString carpetaMostrada;
-        QTimer::singleShot(0, this, [&] {
-            auto* dialogo = qobject_cast<frmBackUp*>(QApplication::activeModalWidget());
-            QVERIFY(dialogo);
-            carpetaMostrada = dialogo->CarpetaElegida();
-            dialogo->findChild<QPushButton*>(QStringLiteral("cmdCancelar"))->click();
-        });
-        ventana.findChild<QAction*>(QStringLiteral("mnuCopiaSeguridad"))->trigger();
+        RESPONDER_MODAL([&] { ventana.findChild<QAction*>(QStringLiteral("mnuCopiaSeguridad"))->trigger(); },
+                        [&](frmBackUp* dialogo) {
+                            carpetaMostrada = dialogo->CarpetaElegida();
+                            dialogo->findChild<QPushButton*>(QStringLiteral("cmdCancelar"))->click();
+                        });
         // It opens on the backup folder, created for it; cancelling copies nothing.
         const QFileInfo respaldo(QDir(e.base.Carpeta()).filePath(QStringLiteral("backkestral")));
         QVERIFY(respaldo.isDir());
