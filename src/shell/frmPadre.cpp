@@ -59,8 +59,15 @@ QString frmPadre::TextoNoDisponible()
 void frmPadre::CargarEmpresas()
 {
     m_listaDeEmpresas = ListaEmpresas();
-    if (BaseDatos)
-        m_listaDeEmpresas.LeerEmpresas(*BaseDatos);
+    m_errorLectura.clear();
+    if (BaseDatos && !m_listaDeEmpresas.LeerEmpresas(*BaseDatos)) {
+        // An empty selector alone would look like lost data: say that the list could not be read.
+        m_errorLectura = QStringLiteral("No se pudo leer la lista de empresas de la base de datos.\n")
+            + BaseDatos->UltimoError();
+        m_empresaActual.reset(); // whether it is still stored cannot be told
+        ErrorDeLectura(m_errorLectura);
+        return;
+    }
     if (!m_empresaActual)
         return;
     // The object kept current must be one of the stored companies, never a company that is gone.
@@ -70,8 +77,20 @@ void frmPadre::CargarEmpresas()
         return;
     }
     m_empresaActual = guardada;
-    if (BaseDatos)
-        m_empresaActual->CargarListaEmpleados(*BaseDatos);
+    CargarEmpleados();
+}
+
+void frmPadre::CargarEmpleados()
+{
+    if (!BaseDatos || m_empresaActual->CargarListaEmpleados(*BaseDatos))
+        return;
+    ErrorDeLectura(QStringLiteral("No se pudo leer la lista de empleados de %1.\n").arg(m_empresaActual->Nombre())
+                   + BaseDatos->UltimoError());
+}
+
+void frmPadre::ErrorDeLectura(const QString& texto)
+{
+    m_dialogos.Mensaje(texto, QStringLiteral("ERROR DE DATOS"), Icono::Critico);
 }
 
 void frmPadre::MostrarEmpresas()
@@ -101,8 +120,8 @@ void frmPadre::EmpresaSeleccionada(int posicion)
         return;
     CursorOcupado ocupado;
     m_empresaActual = m_listaDeEmpresas.Item(posicion + 1);
-    if (m_empresaActual && BaseDatos)
-        m_empresaActual->CargarListaEmpleados(*BaseDatos);
+    if (m_empresaActual)
+        CargarEmpleados();
     GrabarParametro(ClaveUltimaEmpresa, QString::number(posicion));
 }
 
@@ -131,8 +150,15 @@ bool frmPadre::HayEmpresaActual()
 {
     if (m_empresaActual)
         return true;
-    m_dialogos.Mensaje(QStringLiteral("No hay ninguna empresa registrada."), QStringLiteral("CARGA DE DATOS"),
-                       Icono::Informacion);
+    if (!m_errorLectura.isEmpty()) {
+        ErrorDeLectura(m_errorLectura); // nothing is known about the stored companies
+        return false;
+    }
+    // Companies stored but none chosen (after a restore, or the current one was deleted) is not an
+    // empty file.
+    m_dialogos.Mensaje(m_listaDeEmpresas.Count() > 0 ? QStringLiteral("Elija una empresa en la lista de empresas.")
+                                                     : QStringLiteral("No hay ninguna empresa registrada."),
+                       QStringLiteral("CARGA DE DATOS"), Icono::Informacion);
     return false;
 }
 

@@ -48,7 +48,8 @@ public:
 
 public slots:
     /// Re-reads every stored company. The current company stays current only while it is still
-    /// stored; one that is gone (deleted, or not in a restored database) is dropped.
+    /// stored; one that is gone (deleted, or not in a restored database) is dropped. A failed read
+    /// is told to the user with the driver's text, and the slip commands tell it again.
     void CargarEmpresas();
     /// Refills the selector from ListaDeEmpresas, leaving no entry selected.
     void MostrarEmpresas();
@@ -76,6 +77,9 @@ private slots:
 
 private:
     void RecordarUltimaEmpresa();
+    /// Reads the current company's employees; a failure is told to the user.
+    void CargarEmpleados();
+    void ErrorDeLectura(const QString& texto);
     bool HayEmpresaActual();
     void NoDisponible();
 
@@ -84,6 +88,7 @@ private:
     QComboBox* m_cboEmpresas = nullptr;
     ListaEmpresas m_listaDeEmpresas;
     QSharedPointer<Empresa> m_empresaActual;
+    QString m_errorLectura; // why the last CargarEmpresas could not read the companies; empty when it could
     QString m_carpetaAyuda;
     QPointer<frmAyuda> m_ayuda;
     Impresoras m_impresoras;
