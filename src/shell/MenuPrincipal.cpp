@@ -96,10 +96,12 @@ void CrearMenuPrincipal(frmPadre& v)
 
 QComboBox* CrearBarraPrincipal(frmPadre& v)
 {
+    // One row for the commands and the company selector: on an 800-pixel-wide screen two toolbars
+    // side by side would not fit, and a second row would take the room of the slip screens.
     QToolBar* barra = v.addToolBar(QStringLiteral("Comandos"));
     barra->setObjectName(QStringLiteral("barraComandos"));
     barra->setMovable(false);
-    barra->setIconSize(QSize(32, 32));
+    barra->setIconSize(QSize(24, 24));
     barra->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     Boton(barra, v, QStringLiteral("cmdMantenimEmpr"), IconoComando::Altas, QStringLiteral("Altas"),
           QStringLiteral("Mantenimiento de Empresas"), &frmPadre::MantenimientoEmpresas);
@@ -119,25 +121,41 @@ QComboBox* CrearBarraPrincipal(frmPadre& v)
           QStringLiteral("Ayuda del Sistema"), &frmPadre::AyudaDelSistema);
     Boton(barra, v, QStringLiteral("cmdSalir"), IconoComando::Salida, QStringLiteral("Salida"),
           QStringLiteral("Salir del Sistema"), &frmPadre::Salir);
+    barra->addSeparator();
 
-    QToolBar* selector = v.addToolBar(QStringLiteral("Empresa"));
-    selector->setObjectName(QStringLiteral("barraEmpresa"));
-    selector->setMovable(false);
-    auto* cmdEmpresa = new QToolButton(selector);
+    auto* cmdEmpresa = new QToolButton(barra);
     cmdEmpresa->setObjectName(QStringLiteral("cmdEmpresa"));
     cmdEmpresa->setText(QStringLiteral("Empresa"));
     cmdEmpresa->setToolTip(QStringLiteral("Pasar a la empresa siguiente"));
     cmdEmpresa->setIcon(IconoDeComando(IconoComando::Empresa));
-    cmdEmpresa->setIconSize(QSize(32, 32));
-    cmdEmpresa->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    // Follows the toolbar's icon size and caption style, as the command buttons do.
+    cmdEmpresa->setIconSize(barra->iconSize());
+    cmdEmpresa->setToolButtonStyle(barra->toolButtonStyle());
+    QObject::connect(barra, &QToolBar::toolButtonStyleChanged, cmdEmpresa, &QToolButton::setToolButtonStyle);
     QObject::connect(cmdEmpresa, &QToolButton::clicked, &v, &frmPadre::SiguienteEmpresa);
-    selector->addWidget(cmdEmpresa);
-    auto* combo = new QComboBox(selector);
+    barra->addWidget(cmdEmpresa);
+    auto* combo = new QComboBox(barra);
     combo->setObjectName(QStringLiteral("cboEmpresas"));
-    combo->setMinimumWidth(320);
+    // About twenty letters of a long name at least; the rest of the row when there is more room.
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(20);
+    combo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     combo->setToolTip(QStringLiteral("Empresa con la que se trabaja"));
     combo->setPlaceholderText(QStringLiteral("(seleccione una empresa)"));
-    selector->addWidget(combo);
+    barra->addWidget(combo);
     return combo;
+}
+
+void AjustarBarraPrincipal(frmPadre& v)
+{
+    auto* barra = v.findChild<QToolBar*>(QStringLiteral("barraComandos"));
+    if (!barra)
+        return;
+    // Measured with the captions each time: the font and the window's width both decide.
+    const bool activas = barra->updatesEnabled();
+    barra->setUpdatesEnabled(false);
+    barra->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    if (barra->sizeHint().width() > v.width())
+        barra->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    barra->setUpdatesEnabled(activas);
 }

@@ -13,5 +13,10 @@ void CrearMenuPrincipal(frmPadre& ventana);
 /// drop-down cboEmpresas); returns the drop-down.
 QComboBox* CrearBarraPrincipal(frmPadre& ventana);
 
+/// Shows the captions under the toolbar's icons when the whole toolbar then fits the window's
+/// width, and the icons alone (each with its tooltip) when it does not, so that no command and no
+/// part of the company selector is ever cut off. Called whenever the window's width or font changes.
+void AjustarBarraPrincipal(frmPadre& ventana);
+
 /// The program's icon.
 QPixmap IconoPrograma();

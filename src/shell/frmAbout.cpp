@@ -2,6 +2,7 @@
 #include "frmAbout.h"
 
 #include "printing/Emblema.h"
+#include "Pantalla.h"
 #include "Plataforma.h"
 #include "Principal.h"
 #include "records/Conexion.h"
@@ -102,4 +103,5 @@ void frmAbout::showEvent(QShowEvent* evento)
 {
     QDialog::showEvent(evento);
     CentrarFormulario(this, parentWidget());
+    MantenerEnPantalla(this); // a main window partly off the screen must not take "&Cerrar" with it
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmAyuda.h"
 
+#include "Pantalla.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -99,7 +101,13 @@ frmAyuda::frmAyuda(const QString& carpeta, QWidget* parent)
     auto* columna = new QVBoxLayout(this);
     columna->addLayout(botones);
     columna->addWidget(divisor);
-    resize(860, 600);
+    resize(TamanoQueCabe(this, QSize(860, 600)));
+}
+
+void frmAyuda::showEvent(QShowEvent* evento)
+{
+    QDialog::showEvent(evento);
+    MantenerEnPantalla(this);
 }
 
 QUrl frmAyuda::Direccion(const QString& tema) const

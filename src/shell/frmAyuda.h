@@ -24,6 +24,9 @@ public:
     void MostrarTema(const QString& tema);
     QTextBrowser* Navegador() const { return m_texto; }
 
+protected:
+    void showEvent(QShowEvent* evento) override;
+
 private:
     QUrl Direccion(const QString& tema) const;
     void TemaElegido();

@@ -3,6 +3,7 @@
 
 #include "CursorOcupado.h"
 #include "Dialogos.h"
+#include "Pantalla.h"
 #include "Principal.h"
 
 #include <QDir>
@@ -71,7 +72,7 @@ frmBackUp::frmBackUp(Dialogos& dialogos, Conexion& bd, QWidget* parent)
     columna->addWidget(new QLabel(QStringLiteral("La copia se guardará en:"), this));
     columna->addWidget(m_lblDestino);
     columna->addLayout(botones);
-    resize(720, 460);
+    resize(640, 420); // within the main window's client area on an 800 × 600 screen
 
     LlenarUnidades();
     connect(m_unidades, &QListWidget::currentRowChanged, this, &frmBackUp::UnidadElegida);
@@ -214,6 +215,7 @@ void frmBackUp::showEvent(QShowEvent* evento)
 {
     QDialog::showEvent(evento);
     CentrarFormulario(this, parentWidget());
+    MantenerEnPantalla(this);
     QTimer::singleShot(0, this, &frmBackUp::MostrarCarpetaElegida);
 }
 

@@ -5,6 +5,7 @@
 #include "CursorOcupado.h"
 #include "Dialogos.h"
 #include "MenuPrincipal.h"
+#include "Pantalla.h"
 #include "Plataforma.h"
 #include "RestauracionInteractiva.h"
 #include "frmAbout.h"
@@ -24,7 +25,9 @@
 
 namespace {
 const QString ClaveUltimaEmpresa = QStringLiteral("ULTIMAEMPRESA");
-}
+// Roomy where the screen allows; the smallest supported screen (800 × 600) gets the whole window.
+const QSize TamanoPreferido(1024, 720);
+} // namespace
 
 frmPadre::frmPadre(Dialogos& dialogos, QWidget* parent)
     : QMainWindow(parent)
@@ -46,10 +49,26 @@ frmPadre::frmPadre(Dialogos& dialogos, QWidget* parent)
     CargarEmpresas();
     MostrarEmpresas();
     RecordarUltimaEmpresa();
-    resize(1024, 720);
+    const QSize tamano = TamanoQueCabe(this, TamanoPreferido);
+    resize(tamano);
+    if (tamano != TamanoPreferido)
+        setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 frmPadre::~frmPadre() = default;
+
+void frmPadre::resizeEvent(QResizeEvent* evento)
+{
+    QMainWindow::resizeEvent(evento);
+    AjustarBarraPrincipal(*this);
+}
+
+void frmPadre::changeEvent(QEvent* evento)
+{
+    QMainWindow::changeEvent(evento);
+    if (evento->type() == QEvent::FontChange)
+        AjustarBarraPrincipal(*this);
+}
 
 QString frmPadre::TextoNoDisponible()
 {

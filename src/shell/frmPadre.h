@@ -72,6 +72,10 @@ public slots:
     void AcercaDe();
     void Salir();
 
+protected:
+    void resizeEvent(QResizeEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
+
 private slots:
     void EmpresaSeleccionada(int posicion);
 

@@ -2,6 +2,7 @@
 #include "frmSelImpr.h"
 
 #include "Dialogos.h"
+#include "Pantalla.h"
 #include "Principal.h"
 #include "printing/printer/ImpresoraSistema.h"
 #include "records/Global.h"
@@ -73,6 +74,7 @@ void frmSelImpr::showEvent(QShowEvent* evento)
 {
     QDialog::showEvent(evento);
     CentrarFormulario(this, m_principal);
+    MantenerEnPantalla(this);
 }
 
 void frmSelImpr::Aceptar()
