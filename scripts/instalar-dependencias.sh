@@ -8,6 +8,7 @@ PAQUETES=(
   libzint-dev libfreexl-dev libxlsxwriter-dev libzip-dev libcurl4-openssl-dev
   sqlite3 libsqlite3-dev fonts-liberation
   poppler-utils zbar-tools python3 python3-aiosmtpd
+  xvfb x11-utils
   xdg-utils openssl ca-certificates
   dpkg-dev desktop-file-utils appstream
 )
