@@ -38,6 +38,8 @@ frmBoletaComun::frmBoletaComun(frmPadre& principal)
 
 frmBoletaComun* frmBoletaComun::Abrir(frmPadre& principal, const QSharedPointer<Liquidacion>& liq, int modo)
 {
+    if (!liq)
+        return nullptr;
     auto* pantalla = new frmBoletaComun(principal);
     pantalla->Iniciar(liq, modo);
     return pantalla;

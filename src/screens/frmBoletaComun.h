@@ -11,7 +11,7 @@ class frmBoletaComun : public frmBoleta
     Q_OBJECT
 public:
     /// Creates the screen on liq (modo 1 new slip, also one based on a stored slip; 2 consult),
-    /// adds it to the main window's work area and shows it.
+    /// adds it to the main window's work area and shows it. Null when there is no slip.
     static frmBoletaComun* Abrir(frmPadre& principal, const QSharedPointer<Liquidacion>& liq, int modo);
 
     /// The three-month rule against today's date: false, with the message, for an older period.

@@ -38,6 +38,8 @@ frmBoletaExtra::frmBoletaExtra(frmPadre& principal)
 
 frmBoletaExtra* frmBoletaExtra::Abrir(frmPadre& principal, const QSharedPointer<Liquidacion>& liq, int modo)
 {
+    if (!liq)
+        return nullptr;
     auto* pantalla = new frmBoletaExtra(principal);
     pantalla->Iniciar(liq, modo);
     return pantalla;

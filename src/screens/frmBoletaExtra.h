@@ -11,7 +11,7 @@ class frmBoletaExtra : public frmBoleta
     Q_OBJECT
 public:
     /// Creates the screen on liq (modo 1 new slip, also one based on a stored slip; 2 consult),
-    /// adds it to the main window's work area and shows it.
+    /// adds it to the main window's work area and shows it. Null when there is no slip.
     static frmBoletaExtra* Abrir(frmPadre& principal, const QSharedPointer<Liquidacion>& liq, int modo);
 
 protected:
