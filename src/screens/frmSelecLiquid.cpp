@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmSelecLiquid.h"
 
-#if __has_include("frmBoletaComun.h") && __has_include("frmBoletaExtra.h")
-#define TALVO_BOLETAS 1
 #include "frmBoletaComun.h"
 #include "frmBoletaExtra.h"
-#endif
 #include "liquidation/Liquidaciones.h"
 #include "records/Conexion.h"
 #include "records/Empresa.h"
@@ -262,15 +259,10 @@ void frmSelecLiquid::AbrirBoleta(const QSharedPointer<Liquidacion>& liq)
     {
         CursorOcupado ocupado;
         const int modoBoleta = m_modo == ModoGenerar ? 1 : 2;
-#ifdef TALVO_BOLETAS
         if (liq->Extraordinaria())
             frmBoletaExtra::Abrir(m_principal, liq, modoBoleta);
         else
             frmBoletaComun::Abrir(m_principal, liq, modoBoleta);
-#else
-        Q_UNUSED(liq);
-        Q_UNUSED(modoBoleta);
-#endif
     }
     Ocultar();
 }

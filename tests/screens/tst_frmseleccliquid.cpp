@@ -4,6 +4,8 @@
 // screen that a chosen slip opens.
 #include "support/DatosLiquidacion.h"
 #include "liquidation/Liquidaciones.h"
+#include "screens/frmBoletaComun.h"
+#include "screens/frmBoletaExtra.h"
 #include "screens/frmSelecLiquid.h"
 #include "shell/frmPadre.h"
 #include "support/DialogosPrueba.h"
@@ -200,6 +202,56 @@ private slots:
         QCOMPARE(p->findChild<QLabel*>("lblPagadoFCM")->text(), QStringLiteral("Cuota Sindical "));
         QCOMPARE(p->findChild<QLabel*>("lblPagadoCuota")->text(), QStringLiteral("Depositado Cuota Sindical"));
         QCOMPARE(p->findChild<QLabel*>("lblDeclaraciones")->text(), QStringLiteral("Declaraciones Juradas"));
+    }
+
+    void aceptarAbreLaBoleta_data()
+    {
+        QTest::addColumn<QString>("boton");
+        QTest::addColumn<int>("fila");
+        QTest::addColumn<bool>("dobleClic");
+        QTest::addColumn<bool>("extraordinaria");
+        QTest::addColumn<int>("modoBoleta");
+        QTest::newRow("consulta de la original") << BotonConsulta << 2 << false << false << 2;
+        QTest::newRow("consulta de complementaria, doble clic") << BotonConsulta << 4 << true << false << 2;
+        QTest::newRow("consulta de extraordinaria") << BotonConsulta << 1 << false << true << 2;
+        QTest::newRow("a partir de la original") << BotonAnterior << 2 << false << false << 1;
+        QTest::newRow("a partir de extraordinaria, doble clic") << BotonAnterior << 0 << true << true << 1;
+    }
+    void aceptarAbreLaBoleta()
+    {
+        QFETCH(QString, boton);
+        QFETCH(int, fila);
+        QFETCH(bool, dobleClic);
+        QFETCH(bool, extraordinaria);
+        QFETCH(int, modoBoleta);
+        Escena e;
+        QVERIFY(e.Valida());
+        frmSelecLiquid* p = e.Pulsar(boton);
+        QVERIFY(p);
+        const QSharedPointer<Liquidacion> elegida = e.ventana->EmpresaActual()->Liquidaciones().Item(fila + 1);
+        const qint64 id = elegida->IdLiquidacion();
+        if (dobleClic) {
+            DobleClic(p, fila);
+        } else {
+            Lista(p)->setCurrentRow(fila);
+            Pulsar(p, "cmdAceptar");
+        }
+        QList<frmBoleta*> boletas;
+        for (QMdiSubWindow* v : e.ventana->Area()->subWindowList())
+            if (auto* b = qobject_cast<frmBoleta*>(v->widget()))
+                boletas << b;
+        QCOMPARE(boletas.size(), 1);
+        frmBoleta* boleta = boletas.first();
+        QCOMPARE(qobject_cast<frmBoletaExtra*>(boleta) != nullptr, extraordinaria);
+        QCOMPARE(qobject_cast<frmBoletaComun*>(boleta) != nullptr, !extraordinaria);
+        QCOMPARE(boleta->Modo(), modoBoleta);
+        QCOMPARE(boleta->MiLiq(), elegida); // the very object of the company's collection
+        QVERIFY(boleta->Ventana()->isVisible());
+        QCOMPARE(p->IdSeleccionada(), id);
+        // The selection screen is hidden, not closed.
+        QVERIFY(!Ventana(p)->isVisible());
+        QVERIFY(e.Pantallas().contains(p));
+        QVERIFY2(e.dialogos.llamadas.isEmpty(), qPrintable(e.Mensajes().join('\n')));
     }
 
     void sinBoletasAceptarNoHaceNada_data()
