@@ -5,8 +5,10 @@
 #include "records/Reloj.h"
 #include "screens/frmConsRubro.h"
 #include "screens/frmEmpresas.h"
+#include "screens/frmListaEmpleados.h"
 #include "shell/frmPadre.h"
 #include "support/BasePrueba.h"
+#include "support/DialogoModal.h"
 #include "support/DialogosPrueba.h"
 #include "support/Entorno.h"
 
@@ -636,6 +638,21 @@ private slots:
             QCOMPARE(e.dialogos.Ultima().icono, Icono::Informacion);
             QCOMPARE(QApplication::focusWidget(), e.W(QStringLiteral("txtDocuSocio2")));
         }
+    }
+
+    void listaDeEmpleados()
+    {
+        Escena e(2, 1);
+        QVERIFY(e.Activa());
+        e.Abrir();
+        RESPONDER_MODAL([&] { e.Pulsar(QStringLiteral("cmdEmpleados")); },
+                        [&](frmListaEmpleados* lista) {
+                            QCOMPARE(lista->windowTitle(), QStringLiteral("Lista Empleados Empresa Empresa 2"));
+                            QVERIFY(lista->isModal());
+                            QVERIFY(!QApplication::overrideCursor()); // the normal pointer while it is open
+                        });
+        QVERIFY(!QApplication::overrideCursor());
+        QCOMPARE(e.W(QStringLiteral("cmdEmpleados"))->toolTip(), QStringLiteral("Alta de Empleados"));
     }
 
     void borrar_data()
