@@ -15,9 +15,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
-#include <QTimer>
-
-#include <functional>
 
 /// Two stored companies, A and B, with no employees; today is 10 May 2024.
 struct EscenaEmpleados
@@ -90,28 +87,4 @@ inline void Elegir(QComboBox* lista, int i)
 {
     lista->setCurrentIndex(i);
     emit lista->activated(i);
-}
-
-/// Runs abrir, which opens a modal dialog of class D, and answers it with responder as the user
-/// would (the dialog is active). Whatever responder does, a failed check included, the dialog is
-/// closed afterwards, so abrir always returns. False when no such dialog opened.
-template <typename D, typename F>
-bool ResponderDialogo(const std::function<void()>& abrir, F responder)
-{
-    bool respondido = false;
-    QTimer vigia; // lives only while abrir runs: it never fires into a finished test
-    vigia.setInterval(10);
-    QObject::connect(&vigia, &QTimer::timeout, [&]() {
-        auto* dialogo = qobject_cast<D*>(QApplication::activeModalWidget());
-        if (!dialogo || !dialogo->isVisible() || respondido)
-            return;
-        respondido = true;
-        QApplication::setActiveWindow(dialogo);
-        responder(dialogo);
-        if (dialogo->isVisible())
-            dialogo->reject();
-    });
-    vigia.start();
-    abrir();
-    return respondido;
 }

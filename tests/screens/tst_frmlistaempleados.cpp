@@ -5,6 +5,7 @@
 #include "screens/frmEmpleados.h"
 #include "screens/frmListaEmpleados.h"
 #include "shell/Plataforma.h"
+#include "support/DialogoModal.h"
 #include "support/Entorno.h"
 #include "tst_empleados.h"
 
@@ -103,9 +104,7 @@ private slots:
         QCOMPARE(lista.Filas(), 0);
         QTest::mouseClick(lista.grilla->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
         QVERIFY(!lista.pantalla.EmpleadoSeleccionado());
-        // "&Modificar" does nothing: no edit screen opens.
-        QVERIFY(!ResponderDialogo<frmEmpleados>([&]() { lista.Boton("cmdModificar")->click(); },
-                                                [](frmEmpleados*) {}));
+        QVERIFY(!lista.Boton("cmdModificar")->isEnabled());
         QVERIFY(escena.dialogos.llamadas.isEmpty());
     }
 
@@ -163,13 +162,14 @@ private slots:
         EscenaEmpleados escena;
         QVERIFY(escena.GrabarEmpleado(escena.a, QStringLiteral("20-12345678-6"), QStringLiteral("Pérez")));
         Lista lista(escena.a, escena.dialogos);
-        QVERIFY(ResponderDialogo<frmEmpleados>([&]() { lista.Boton("cmdAgregar")->click(); }, [&](frmEmpleados* ed) {
+        RESPONDER_MODAL([&]() { lista.Boton("cmdAgregar")->click(); }, [&](frmEmpleados* ed) {
+            QApplication::setActiveWindow(ed);
             QCOMPARE(ed->EmpleadoEditado()->Empresa(), escena.a);
             Escribir(ed->findChild<QLineEdit*>(QStringLiteral("txtNombre")), QStringLiteral("Núñez, Rosa"));
             Escribir(ed->findChild<QLineEdit*>(QStringLiteral("txtCUIL")), QStringLiteral("27123456780"), false);
             ed->findChild<QPushButton*>(grabar ? QStringLiteral("cmdGrabar") : QStringLiteral("cmdSalir"))->click();
             QVERIFY(!ed->isVisible());
-        }));
+        });
         QVERIFY(escena.dialogos.llamadas.isEmpty());
         QCOMPARE(lista.Filas(), grabar ? 2 : 1);
         QCOMPARE(escena.Contar(QString()), grabar ? 2 : 1);
@@ -199,7 +199,7 @@ private slots:
         QVERIFY(escena.GrabarEmpleado(escena.a, QStringLiteral("27-12345678-0"), QStringLiteral("Gómez"), 800));
         Lista lista(escena.a, escena.dialogos);
         lista.Clic(1);
-        QVERIFY(ResponderDialogo<frmEmpleados>(
+        RESPONDER_MODAL(
             [&]() {
                 if (dobleClic)
                     lista.DobleClic(1);
@@ -207,11 +207,12 @@ private slots:
                     lista.Boton("cmdModificar")->click();
             },
             [&](frmEmpleados* ed) {
+                QApplication::setActiveWindow(ed);
                 QCOMPARE(ed->EmpleadoEditado(), escena.a->ListaBaseEmpleados().Item(2));
                 Escribir(ed->findChild<QLineEdit*>(QStringLiteral("txtNombre")), QStringLiteral("Gómez, Ana María"));
                 Escribir(ed->findChild<QLineEdit*>(QStringLiteral("txtHaberes")), QStringLiteral("950"));
                 ed->findChild<QPushButton*>(grabar ? QStringLiteral("cmdGrabar") : QStringLiteral("cmdSalir"))->click();
-            }));
+            });
         QVERIFY(escena.dialogos.llamadas.isEmpty());
         QCOMPARE(lista.Filas(), 2);
         QCOMPARE(lista.Celda(1, 1), grabar ? QStringLiteral("Gómez, Ana María") : QStringLiteral("Gómez"));
