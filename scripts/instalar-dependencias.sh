@@ -11,6 +11,8 @@ PAQUETES=(
   xvfb x11-utils
   xdg-utils openssl ca-certificates
   dpkg-dev desktop-file-utils appstream
+  cups printer-driver-cups-pdf ghostscript
+  clang libclang-rt-14-dev
 )
 
 faltan=()
