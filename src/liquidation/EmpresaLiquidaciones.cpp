@@ -30,40 +30,28 @@ void Empresa::PasarEmpleados(Liquidacion& L)
         destino.Add(empleado->Clonar(), empleado->CUIL());
 }
 
-bool Empresa::LlenarLiquidaciones(Conexion& bd, const QString& sql)
+bool Empresa::LlenarLiquidaciones(Conexion& bd, const QString& condicion, const QString& orden)
 {
     ::Liquidaciones& lista = Liquidaciones();
     lista.Clear();
-    Consulta c = bd.AbrirConsulta(sql);
-    if (!c.Valida())
+    QList<QSharedPointer<Liquidacion>> leidas;
+    if (!Liquidacion::LeerVarias(bd, condicion, orden, leidas))
         return false;
-    QList<qint64> ids;
-    for (; !c.Fin(); c.Siguiente())
-        ids.append(c.Entero(QStringLiteral("id")));
-    c.Cerrar();
-    for (qint64 id : ids) {
-        auto liquidacion = QSharedPointer<Liquidacion>::create();
-        if (!liquidacion->Leer(bd, id))
-            return false;
+    for (const auto& liquidacion : std::as_const(leidas))
         lista.Add(liquidacion, QString::number(liquidacion->IdLiquidacion()));
-    }
     return true;
 }
 
 bool Empresa::LeerLiquidaciones(Conexion& bd)
 {
-    return LlenarLiquidaciones(bd, QStringLiteral("select id from liquidaciones where idmatriz = %1 "
-                                                  "order by extraord desc, anio, mes, orig_rect")
-                                       .arg(m_idEmpresa));
+    return LlenarLiquidaciones(bd, QStringLiteral("idmatriz = %1").arg(m_idEmpresa),
+                               QStringLiteral("extraord desc, anio, mes, orig_rect"));
 }
 
 bool Empresa::LeerLiquidacionesPeriodo(Conexion& bd, int Mes, int Anio)
 {
-    return LlenarLiquidaciones(bd, QStringLiteral("select id from liquidaciones where idmatriz = %1 and mes = %2 "
-                                                  "and anio = %3 order by orig_rect")
-                                       .arg(m_idEmpresa)
-                                       .arg(Mes)
-                                       .arg(Anio));
+    return LlenarLiquidaciones(bd, QStringLiteral("idmatriz = %1 and mes = %2 and anio = %3").arg(m_idEmpresa).arg(Mes).arg(Anio),
+                               QStringLiteral("orig_rect"));
 }
 
 void Empresa::MaximosOrdinales()

@@ -9,6 +9,7 @@
 #include "records/PeriodoLiquidacion.h"
 
 class Conexion;
+class Consulta;
 class Empresa;
 class ListaEmpleados;
 
@@ -134,6 +135,12 @@ public:
     /// Replaces the slip with the stored slip id (header, its company and the employee snapshot).
     /// False, with the slip unchanged, when there is no such slip or a read fails.
     bool Leer(Conexion& bd, qint64 id);
+    /// Reads every stored slip selected by a condition on "liquidaciones" (SQL text after "where",
+    /// e.g. "idmatriz = 3"), in the given order (SQL text after "order by", may be empty), all at
+    /// once: the same few queries for one slip or for twenty years of them, each company read once
+    /// and shared by its slips. False, with leidas unchanged, when a read fails.
+    static bool LeerVarias(Conexion& bd, const QString& condicion, const QString& orden,
+                           QList<QSharedPointer<Liquidacion>>& leidas);
     /// Inserts the slip while Nueva, else rewrites the stored slip IdLiquidacion, all in one
     /// transaction: on failure nothing of this save remains, the slip keeps Nueva and
     /// IdLiquidacion, and the save can be repeated. Call it outside any open transaction.
@@ -172,6 +179,8 @@ private:
     qint64 IdEmpresaActual() const;
     bool ContarExtraordinarias(Conexion& bd, int& cantidad) const;
     QString SentenciaCabecera(int numerador) const;
+    /// Takes the header row's stored values (and its id) into the fields.
+    void TomarCabecera(const Consulta& cab);
 
     mutable QSharedPointer<::ListaEmpleados> m_lista;
     QSharedPointer<::Empresa> m_empresa;

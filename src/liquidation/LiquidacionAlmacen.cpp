@@ -241,40 +241,52 @@ bool Liquidacion::Borrar(Conexion& bd)
     return true;
 }
 
-bool Liquidacion::Leer(Conexion& bd, qint64 id)
-{
-    // The header is checked first and its values taken last, so that a missing slip or a failed
-    // read leaves this slip as it was.
-    Consulta cab = bd.AbrirConsulta(QStringLiteral("select * from liquidaciones where id = %1").arg(id));
-    if (!cab.Valida() || cab.Fin())
-        return false;
-    auto empresa = QSharedPointer<::Empresa>::create();
-    if (!empresa->Leer(bd, cab.Entero(QStringLiteral("idmatriz"))))
-        return false;
+namespace {
 
-    // Category and its description come from the employees' master rows, read in one query.
+using ListasPorLiquidacion = QHash<qint64, QSharedPointer<ListaEmpleados>>;
+
+/// The employee snapshots of every slip the condition on "liquidaciones" selects, each list in the
+/// order the rows were written, with category and description from the employees' master rows:
+/// two queries however many slips, columns found once by name and then read by position.
+bool LeerEmpleadosDeLiquidaciones(Conexion& bd, const QString& condicion,
+                                  const QHash<qint64, QSharedPointer<Empresa>>& empresaDe, ListasPorLiquidacion& listas)
+{
+    const QString liquidaciones = QStringLiteral("(select id from liquidaciones where ") + condicion + QLatin1Char(')');
     QHash<qint64, QPair<int, QString>> maestros;
     Consulta mae = bd.AbrirConsulta(
         QStringLiteral("select e.id, e.puesto, c.descripcion from empleados e left join categorias c "
                        "on c.codigo = printf('%03d', e.puesto) where e.id in "
-                       "(select idempleado from liquidaciones_empl where idliquidacion = ")
-        + QString::number(id) + QLatin1Char(')'));
+                       "(select idempleado from liquidaciones_empl where idliquidacion in ")
+        + liquidaciones + QLatin1Char(')'));
     if (!mae.Valida())
         return false;
     for (; !mae.Fin(); mae.Siguiente())
-        maestros.insert(mae.Entero(QStringLiteral("id")),
-                        {int(mae.Entero(QStringLiteral("puesto"))), mae.Texto(QStringLiteral("descripcion"))});
+        maestros.insert(mae.Entero(0), {int(mae.Entero(1)), mae.Texto(2)});
 
-    auto lista = QSharedPointer<ListaEmpleados>::create();
-    Consulta filas = bd.AbrirConsulta(
-        QStringLiteral("select * from liquidaciones_empl where idliquidacion = %1 order by id").arg(id));
+    Consulta filas = bd.AbrirConsulta(QStringLiteral("select * from liquidaciones_empl where idliquidacion in ")
+                                      + liquidaciones + QStringLiteral(" order by idliquidacion, id"));
     if (!filas.Valida())
         return false;
+    const int cLiq = filas.Columna(QStringLiteral("idliquidacion")), cEmp = filas.Columna(QStringLiteral("idempleado")),
+              cRem = filas.Columna(QStringLiteral("remuneracion")), cLic = filas.Columna(QStringLiteral("licencia")),
+              cBaja = filas.Columna(QStringLiteral("baja")), cMedia = filas.Columna(QStringLiteral("media")),
+              cAfil = filas.Columna(QStringLiteral("afiliado")), cCuil = filas.Columna(QStringLiteral("cuil")),
+              cAyn = filas.Columna(QStringLiteral("ayn")), cIngreso = filas.Columna(QStringLiteral("ingreso"));
+    qint64 actual = -1;
+    QSharedPointer<ListaEmpleados> lista;
+    QSharedPointer<Empresa> empresa;
     for (; !filas.Fin(); filas.Siguiente()) {
+        const qint64 idLiquidacion = filas.Entero(cLiq);
+        if (idLiquidacion != actual) {
+            actual = idLiquidacion;
+            lista = QSharedPointer<ListaEmpleados>::create();
+            listas.insert(idLiquidacion, lista);
+            empresa = empresaDe.value(idLiquidacion);
+        }
         auto e = QSharedPointer<Empleado>::create();
         e->setEmpresa(empresa);
         // The snapshot keeps the master's id even when that row has since been deleted.
-        const qint64 idEmpleado = filas.Entero(QStringLiteral("idempleado"));
+        const qint64 idEmpleado = filas.Entero(cEmp);
         e->setIdEmpleado(idEmpleado);
         const auto maestro = maestros.constFind(idEmpleado);
         if (maestro != maestros.constEnd()) {
@@ -282,20 +294,24 @@ bool Liquidacion::Leer(Conexion& bd, qint64 id)
             e->setDescripcionCategoria(maestro->second);
             e->setNuevo(false);
         }
-        e->setHaberes(filas.Doble(QStringLiteral("remuneracion")));
-        e->setLicencia(int(filas.Entero(QStringLiteral("licencia"))));
-        e->setFechaBaja(filas.Fecha(QStringLiteral("baja")));
-        e->setMediaJornada(filas.Booleano(QStringLiteral("media")));
-        e->setAfiliado(filas.Booleano(QStringLiteral("afiliado")));
-        e->setCUIL(filas.Texto(QStringLiteral("cuil")));
-        e->setNombre(filas.Texto(QStringLiteral("ayn")));
-        e->setFechaIngreso(filas.Fecha(QStringLiteral("ingreso")));
+        e->setHaberes(filas.Doble(cRem));
+        e->setLicencia(int(filas.Entero(cLic)));
+        e->setFechaBaja(filas.Fecha(cBaja));
+        e->setMediaJornada(filas.Booleano(cMedia));
+        e->setAfiliado(filas.Booleano(cAfil));
+        e->setCUIL(filas.Texto(cCuil));
+        e->setNombre(filas.Texto(cAyn));
+        e->setFechaIngreso(filas.Fecha(cIngreso));
         lista->Add(e, e->CUIL());
     }
+    return true;
+}
 
+} // namespace
+
+void Liquidacion::TomarCabecera(const Consulta& cab)
+{
     // Stored values go straight into the fields: no caps, no bounds, no CambioPeriodo.
-    m_lista = lista;
-    m_empresa = empresa;
     m_mes = int(cab.Entero(QStringLiteral("mes")));
     m_anio = int(cab.Entero(QStringLiteral("anio")));
     m_banco = cab.Texto(QStringLiteral("banco"));
@@ -320,9 +336,85 @@ bool Liquidacion::Leer(Conexion& bd, qint64 id)
     m_porcentaje2 = cab.Doble(QStringLiteral("porcentajedos"));
     m_porcentajeFCM = cab.Doble(QStringLiteral("porcentajefcm"));
     m_numerador = int(cab.Entero(QStringLiteral("numerador")));
-    cab.Cerrar();
+    m_nueva = false;
+    m_idLiquidacion = cab.Entero(QStringLiteral("id"));
+}
+
+bool Liquidacion::Leer(Conexion& bd, qint64 id)
+{
+    // Everything is read before anything is taken, so that a missing slip or a failed read leaves
+    // this slip as it was.
+    QList<QSharedPointer<Liquidacion>> leidas;
+    if (!LeerVarias(bd, QStringLiteral("id = %1").arg(id), QString(), leidas) || leidas.isEmpty())
+        return false;
+    const Liquidacion& leida = *leidas.first();
+    m_lista = leida.m_lista;
+    m_empresa = leida.m_empresa;
+    m_mes = leida.m_mes;
+    m_anio = leida.m_anio;
+    m_banco = leida.m_banco;
+    m_coeficiente = leida.m_coeficiente;
+    m_conceptoCredito = leida.m_conceptoCredito;
+    m_credito = leida.m_credito;
+    m_cuota = leida.m_cuota;
+    m_extraordinaria = leida.m_extraordinaria;
+    m_formaPago = leida.m_formaPago;
+    m_importeCuota = leida.m_importeCuota;
+    m_inspector = leida.m_inspector;
+    m_nroCheque = leida.m_nroCheque;
+    m_nroReq = leida.m_nroReq;
+    m_ordinal = leida.m_ordinal;
+    m_otrosConceptos = leida.m_otrosConceptos;
+    m_pagado2 = leida.m_pagado2;
+    m_pagadoCuota = leida.m_pagadoCuota;
+    m_pagadoFCM = leida.m_pagadoFCM;
+    m_pagadoOtros = leida.m_pagadoOtros;
+    m_pagadoRecargo = leida.m_pagadoRecargo;
+    m_pagadoReq = leida.m_pagadoReq;
+    m_porcentaje2 = leida.m_porcentaje2;
+    m_porcentajeFCM = leida.m_porcentajeFCM;
+    m_numerador = leida.m_numerador;
     m_nueva = false;
     m_idLiquidacion = id;
+    return true;
+}
+
+bool Liquidacion::LeerVarias(Conexion& bd, const QString& condicion, const QString& orden,
+                             QList<QSharedPointer<Liquidacion>>& leidas)
+{
+    QList<QSharedPointer<Liquidacion>> resultado;
+    QHash<qint64, QSharedPointer<::Empresa>> empresas;     // by company id, each read once
+    QHash<qint64, QSharedPointer<::Empresa>> empresaDe;    // by slip id
+    {
+        Consulta cab = bd.AbrirConsulta(QStringLiteral("select * from liquidaciones where ") + condicion
+                                        + (orden.isEmpty() ? QString() : QStringLiteral(" order by ") + orden));
+        if (!cab.Valida())
+            return false;
+        QList<qint64> idsEmpresa;
+        for (; !cab.Fin(); cab.Siguiente()) {
+            auto liq = QSharedPointer<Liquidacion>::create();
+            liq->TomarCabecera(cab);
+            resultado.append(liq);
+            idsEmpresa.append(cab.Entero(QStringLiteral("idmatriz")));
+        }
+        cab.Cerrar();
+        for (int i = 0; i < resultado.size(); ++i) {
+            QSharedPointer<::Empresa>& empresa = empresas[idsEmpresa.at(i)];
+            if (!empresa) {
+                empresa = QSharedPointer<::Empresa>::create();
+                if (!empresa->Leer(bd, idsEmpresa.at(i)))
+                    return false;
+            }
+            resultado.at(i)->m_empresa = empresa;
+            empresaDe.insert(resultado.at(i)->m_idLiquidacion, empresa);
+        }
+    }
+    ListasPorLiquidacion listas;
+    if (!resultado.isEmpty() && !LeerEmpleadosDeLiquidaciones(bd, condicion, empresaDe, listas))
+        return false;
+    for (const auto& liq : std::as_const(resultado))
+        liq->m_lista = listas.value(liq->m_idLiquidacion, QSharedPointer<ListaEmpleados>::create());
+    leidas = resultado;
     return true;
 }
 

@@ -65,3 +65,29 @@ QDate Consulta::Fecha(const QString& nombre) const
 {
     return FechaDeTexto(Texto(nombre));
 }
+
+QString Consulta::Texto(int posicion) const
+{
+    const QVariant v = Campo(posicion);
+    return v.isNull() ? QString() : v.toString();
+}
+
+qint64 Consulta::Entero(int posicion) const
+{
+    return Campo(posicion).toLongLong();
+}
+
+double Consulta::Doble(int posicion) const
+{
+    return Campo(posicion).toDouble();
+}
+
+bool Consulta::Booleano(int posicion) const
+{
+    return Campo(posicion).toLongLong() != 0;
+}
+
+QDate Consulta::Fecha(int posicion) const
+{
+    return FechaDeTexto(Texto(posicion));
+}

@@ -25,12 +25,21 @@ public:
     QVariant Campo(const QString& nombre) const;
     QVariant Campo(int posicion) const;
 
-    // Typed reads; a null text reads as empty, a null number as 0.
+    /// Zero-based position of a column (letter case ignored); -1 when there is none. Reading many
+    /// rows by position saves looking the name up in every row.
+    int Columna(const QString& nombre) const { return m_registro.indexOf(nombre); }
+
+    // Typed reads, by name or by position; a null text reads as empty, a null number as 0.
     QString Texto(const QString& nombre) const;
     qint64 Entero(const QString& nombre) const;
     double Doble(const QString& nombre) const;
     bool Booleano(const QString& nombre) const;
     QDate Fecha(const QString& nombre) const;
+    QString Texto(int posicion) const;
+    qint64 Entero(int posicion) const;
+    double Doble(int posicion) const;
+    bool Booleano(int posicion) const;
+    QDate Fecha(int posicion) const;
 
 private:
     QSqlQuery m_consulta;

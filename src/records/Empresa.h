@@ -120,7 +120,7 @@ public:
     bool Validar() const;
 
 private:
-    bool LlenarLiquidaciones(Conexion& bd, const QString& sql);
+    bool LlenarLiquidaciones(Conexion& bd, const QString& condicion, const QString& orden);
 
     QString m_dptoLegal, m_pisoLegal, m_numeroLegal, m_calleLegal;
     QString m_nombreComercial;

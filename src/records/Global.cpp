@@ -112,6 +112,21 @@ QString FormatoFecha(const QDate& fecha)
 
 QDate FechaDeTexto(const QString& texto)
 {
+    // The stored form, yyyy-mm-dd, read without a regular expression: a slip reads two per employee.
+    if (texto.size() == 10 && texto.at(4) == QLatin1Char('-') && texto.at(7) == QLatin1Char('-')) {
+        int partes[3] = {0, 0, 0};
+        const int desde[3] = {0, 5, 8};
+        const int largo[3] = {4, 2, 2};
+        bool digitos = true;
+        for (int p = 0; p < 3 && digitos; ++p)
+            for (int i = desde[p]; i < desde[p] + largo[p]; ++i) {
+                const QChar c = texto.at(i);
+                digitos = digitos && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+                partes[p] = partes[p] * 10 + (c.unicode() - '0');
+            }
+        if (digitos)
+            return QDate(partes[0], partes[1], partes[2]);
+    }
     const QString t = texto.trimmed();
     static const QRegularExpression iso(QStringLiteral("^(\\d{4})-(\\d{1,2})-(\\d{1,2})"));
     static const QRegularExpression diaPrimero(QStringLiteral("^(\\d{1,2})[/.-](\\d{1,2})[/.-](\\d{4})$"));

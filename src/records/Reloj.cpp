@@ -3,11 +3,21 @@
 
 namespace {
 QDate Fijado;
-}
+// The system's date, kept until the next local midnight: asking the system for the local date
+// reads the time zone each time, and every new employee asks for it (a slip read creates thousands).
+QDate Cacheada;
+qint64 HastaMs = 0;
+} // namespace
 
 QDate Reloj::Hoy()
 {
-    return Fijado.isValid() ? Fijado : QDate::currentDate();
+    if (Fijado.isValid())
+        return Fijado;
+    if (QDateTime::currentMSecsSinceEpoch() >= HastaMs) {
+        Cacheada = QDate::currentDate();
+        HastaMs = QDateTime(Cacheada.addDays(1), QTime(0, 0)).toMSecsSinceEpoch();
+    }
+    return Cacheada;
 }
 
 QDateTime Reloj::Ahora()

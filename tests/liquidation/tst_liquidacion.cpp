@@ -209,7 +209,10 @@ private slots:
         // Stored out of order on purpose.
         QVERIFY(f.Grabada(3, 2014, 2));
         QVERIFY(f.Grabada(3, 2014, 1));
-        QVERIFY(f.Grabada(4, 2014));
+        auto abril = LiquidacionPrueba(f.emp, 4, 2014);
+        abril->ListaEmpleadosLiquidacion().Remove(1); // stored with one employee less, another pay
+        abril->ListaEmpleadosLiquidacion().Item(1)->setHaberes(4321);
+        QVERIFY(abril->Grabar(f.bd()));
         QVERIFY(f.Grabada(3, 2013));
         QVERIFY(f.Grabada(1, 2015, 0, true));
         QVERIFY(f.Grabada(5, 2014, 0, true));
@@ -226,6 +229,15 @@ private slots:
             return l.join(' ');
         };
         QCOMPARE(periodos(), QStringLiteral("5/14/0E 1/15/0E 3/13/0 3/14/0 3/14/1 3/14/2 4/14/0"));
+        // Read all at once, each slip keeps its own snapshot; the company is read once and shared.
+        for (const auto& liq : f.emp->Liquidaciones()) {
+            const bool esAbril = liq->Mes() == 4;
+            QCOMPARE(liq->ListaEmpleadosLiquidacion().Count(), esAbril ? 2 : 3);
+            QCOMPARE(liq->ListaEmpleadosLiquidacion().Item(1)->Haberes(), esAbril ? 4321.0 : 10000.0);
+            QCOMPARE(liq->Empresa(), f.emp->Liquidaciones().Item(1)->Empresa());
+            for (const auto& e : liq->ListaEmpleadosLiquidacion())
+                QCOMPARE(e->Empresa(), liq->Empresa());
+        }
         f.emp->MaximosOrdinales();
         QCOMPARE(periodos(), QStringLiteral("5/14/0E 1/15/0E 3/13/0 3/14/2 4/14/0"));
     }
