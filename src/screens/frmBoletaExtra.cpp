@@ -2,6 +2,7 @@
 #include "frmBoletaExtra.h"
 
 #include "liquidation/Liquidacion.h"
+#include "shell/Dialogos.h"
 #include "records/ListaEmpleados.h"
 
 #include <QLineEdit>
@@ -52,4 +53,11 @@ void frmBoletaExtra::AntesDeCargar()
     // stored one keeps those it was stored with, so that a reprint says what the first print said.
     if (MiLiq()->Nueva())
         MiLiq()->ListaEmpleadosLiquidacion().Clear();
+}
+
+void frmBoletaExtra::EnviarDatos()
+{
+    Servicio().Mensaje(QStringLiteral("Las boletas de actas no llevan declaración jurada: no hay detalle de "
+                                      "empleados para enviar.\nEl detalle mensual se envía desde la Boleta Periodo."),
+                       QStringLiteral("ENVIO DE DATOS"), Icono::Informacion);
 }

@@ -22,6 +22,7 @@ protected:
     bool DepositosSiguen() const override { return false; }
     bool OtrosSegunDescripcion() const override { return false; }
     bool EnvioVisible(bool) const override { return true; }
-    /// "&Enviar Detalle" has nothing to send: an extraordinary slip has no declaration file.
-    void EnviarDatos() override {}
+    /// "&Enviar Detalle" has nothing to send (an extraordinary slip has no declaration file): the
+    /// user is told so instead of a button that silently does nothing.
+    void EnviarDatos() override;
 };

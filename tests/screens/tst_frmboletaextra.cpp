@@ -90,8 +90,11 @@ private slots:
         Escribir(Importe(p, "txtPagadoOtros"), QStringLiteral("50"));
         QCOMPARE(Control<QLabel>(p, "lblTotal")->text(), QStringLiteral("TOTAL DEPOSITADO $50,00"));
         QVERIFY(Control<QPushButton>(p, "cmdMandaSuc")->isEnabled());
-        Pulsar(p, "cmdMandaSuc"); // nothing to send for an extraordinary slip
-        QVERIFY(e.dialogos.llamadas.isEmpty());
+        // Nothing to send for an extraordinary slip: the user is told so, nothing is written.
+        Pulsar(p, "cmdMandaSuc");
+        QCOMPARE(e.dialogos.llamadas.size(), 1);
+        QCOMPARE(e.dialogos.Ultima().titulo, QStringLiteral("ENVIO DE DATOS"));
+        QVERIFY(p->MiLiq()->Nueva());
     }
 
     void sinReglaDeTresMesesYNumeradas()
