@@ -50,7 +50,7 @@ frmAbout::frmAbout(QWidget* parent)
 
     auto* datos = new QVBoxLayout;
     datos->addWidget(titulo);
-    datos->addWidget(Renglon(this, QStringLiteral("lblVersion"), QStringLiteral("Version 1.0")));
+    datos->addWidget(Renglon(this, QStringLiteral("lblVersion"), QStringLiteral("Version " TALVO_VERSION)));
     datos->addSpacing(8);
     datos->addWidget(Renglon(this, QStringLiteral("lblSindicato"),
                              QStringLiteral("Asociación Empleados de Comercio de Velmar (OBRIX)")));

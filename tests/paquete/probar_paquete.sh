@@ -35,6 +35,10 @@ for d in libqt6widgets6 libqt6sql6 libqt6printsupport6 libzint libfreexl1 libxls
   grep -q -- "$d" <<<"$depende" || falla "falta la dependencia $d en: $depende"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = talvo ] || falla "nombre del paquete"
+# One version for the package and the about box: the project's, from CMake.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+[ -n "$version" ] && [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] \
+  || falla "versión del paquete $(dpkg-deb -f "$deb" Version), del proyecto $version"
 
 raiz="$tmp/raiz"
 dpkg-deb -x "$deb" "$raiz"
