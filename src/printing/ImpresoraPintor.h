@@ -71,7 +71,6 @@ private:
     QPainter m_pintor;
     QPaintDevice* m_dispositivo = nullptr;
     bool m_paginaAbierta = false;
-    bool m_paginaConDibujo = false;
     bool m_hayPaginasEnTrabajo = false;
     QFont m_fuente;
     double m_x = 0;
