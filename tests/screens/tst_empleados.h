@@ -10,11 +10,10 @@
 #include "records/Reloj.h"
 #include "support/BasePrueba.h"
 #include "support/DialogosPrueba.h"
+#include "support/Teclado.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QLineEdit>
-#include <QTest>
 
 /// Two stored companies, A and B, with no employees; today is 10 May 2024.
 struct EscenaEmpleados
@@ -66,16 +65,7 @@ struct EscenaEmpleados
 /// Replaces a field's text by typing, and leaves it with Tab when salir (the window must be active).
 inline void Escribir(QLineEdit* campo, const QString& texto, bool salir = true)
 {
-    campo->setFocus();
-    campo->selectAll();
-    QTest::keyClick(campo, Qt::Key_Backspace);
-    for (const QChar c : texto) {
-        // keyClicks asserts on characters outside Latin-1's ASCII part (ñ, é): those go as text.
-        if (c.unicode() < 128)
-            QTest::keyClick(campo, char(c.unicode()));
-        else
-            QTest::sendKeyEvent(QTest::Click, campo, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
+    Tipear(campo, texto);
     if (salir) {
         QTest::keyClick(campo, Qt::Key_Tab);
         QApplication::processEvents(); // checks made on leaving run right after the focus has moved

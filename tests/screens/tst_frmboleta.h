@@ -80,13 +80,7 @@ struct EscenaBoleta
         return Ultima<frmBoletaExtra>();
     }
     /// "TITLE: text" of every call to the dialog service so far.
-    QStringList Mensajes() const
-    {
-        QStringList mensajes;
-        for (const auto& llamada : dialogos.llamadas)
-            mensajes << llamada.titulo + QStringLiteral(": ") + llamada.texto;
-        return mensajes;
-    }
+    QStringList Mensajes() const { return dialogos.Mensajes(); }
     qint64 Boletas() { return base.Contar(QStringLiteral("select count(*) from liquidaciones")); }
 };
 

@@ -51,6 +51,14 @@ bool DialogosPrueba::PedirTexto(const QString& titulo, const QString& etiqueta, 
     return true;
 }
 
+QStringList DialogosPrueba::Mensajes() const
+{
+    QStringList mensajes;
+    for (const Llamada& llamada : llamadas)
+        mensajes << llamada.titulo + QStringLiteral(": ") + llamada.texto;
+    return mensajes;
+}
+
 void DialogosPrueba::Limpiar()
 {
     llamadas.clear();

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QQueue>
 #include <QString>
+#include <QStringList>
 
 /// Test double of the dialog service: records every call and answers from queues.
 /// A question or file dialog with no queued answer fails the running test (and answers "No"/cancel).
@@ -37,6 +38,8 @@ public:
     QList<Llamada> llamadas;
     /// The last call, or an empty one.
     Llamada Ultima() const { return llamadas.isEmpty() ? Llamada() : llamadas.last(); }
+    /// "TITLE: text" of every call so far, as the user read them.
+    QStringList Mensajes() const;
     void Limpiar();
 
 private:
