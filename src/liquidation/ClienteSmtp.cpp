@@ -36,13 +36,22 @@ size_t LeerMensaje(char* destino, size_t tamano, size_t cantidad, void* usuario)
     return size_t(n);
 }
 
-/// Keeps the server's last refusal (4xx or 5xx answer), so that it can be reported in its own words.
+struct Respuestas
+{
+    QByteArray rechazo; // the last 4xx or 5xx answer
+    QByteArray ultima; // the last answer of any kind
+};
+
+/// Keeps the server's last refusal (4xx or 5xx answer), so that it can be reported in its own words,
+/// and its last answer, which after a send is its acceptance of the message.
 int AnotarRespuesta(CURL*, curl_infotype tipo, char* datos, size_t tamano, void* usuario)
 {
     if (tipo == CURLINFO_HEADER_IN) {
+        auto* respuestas = static_cast<Respuestas*>(usuario);
         const QByteArray linea = QByteArray(datos, qsizetype(tamano)).trimmed();
+        respuestas->ultima = linea;
         if (linea.startsWith('4') || linea.startsWith('5'))
-            *static_cast<QByteArray*>(usuario) = linea;
+            respuestas->rechazo = linea;
     }
     return 0;
 }
@@ -197,6 +206,7 @@ bool ClienteSmtp::Enviar(const QString& destinatario, const QString& asunto, con
     IniciarCurl();
     m_ultimoCodigo = 0;
     m_ultimoError.clear();
+    m_ultimaRespuesta.clear();
     CURL* curl = curl_easy_init();
     if (!curl) {
         m_ultimoCodigo = CURLE_FAILED_INIT;
@@ -238,18 +248,21 @@ bool ClienteSmtp::Enviar(const QString& destinatario, const QString& asunto, con
     curl_easy_setopt(curl, CURLOPT_READFUNCTION, LeerMensaje);
     curl_easy_setopt(curl, CURLOPT_READDATA, &lectura);
     curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
-    QByteArray respuesta;
+    Respuestas respuestas;
     curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, AnotarRespuesta);
-    curl_easy_setopt(curl, CURLOPT_DEBUGDATA, &respuesta);
+    curl_easy_setopt(curl, CURLOPT_DEBUGDATA, &respuestas);
     curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);
 
     const CURLcode resultado = curl_easy_perform(curl);
+    // Taken before the cleanup below, whose QUIT draws one more answer.
+    m_ultimaRespuesta = QString::fromUtf8(resultado == CURLE_OK ? respuestas.ultima : respuestas.rechazo);
     if (resultado != CURLE_OK) {
         m_ultimoCodigo = int(resultado);
         m_ultimoError = error[0] ? QString::fromUtf8(error).trimmed()
                                  : QString::fromUtf8(curl_easy_strerror(resultado));
-        if (!respuesta.isEmpty())
-            m_ultimoError += QStringLiteral(" (respuesta del servidor: %1)").arg(QString::fromUtf8(respuesta));
+        if (!respuestas.rechazo.isEmpty())
+            m_ultimoError +=
+                QStringLiteral(" (respuesta del servidor: %1)").arg(QString::fromUtf8(respuestas.rechazo));
     }
     curl_slist_free_all(destinatarios);
     curl_easy_cleanup(curl);

@@ -31,6 +31,9 @@ public:
     /// curl's error number of the last failed send (0 after a success).
     int UltimoCodigo() const { return m_ultimoCodigo; }
     QString UltimoError() const { return m_ultimoError; }
+    /// The server's answer that decided the last send: its acceptance of the message ("250 ...")
+    /// after a success, its last refusal (4xx or 5xx) after a failure; empty when it gave none.
+    QString UltimaRespuesta() const { return m_ultimaRespuesta; }
 
     /// The whole message as sent: headers (Date, From, To, Subject, Message-ID, MIME) and the text
     /// as quoted-printable UTF-8, every line ended by CR LF.
@@ -51,4 +54,5 @@ private:
     int m_segundosEspera = 20;
     int m_ultimoCodigo = 0;
     QString m_ultimoError;
+    QString m_ultimaRespuesta;
 };

@@ -10,11 +10,10 @@
 #include "support/DialogoModal.h"
 #include "support/DialogosPrueba.h"
 #include "support/Entorno.h"
+#include "support/ServidorSmtp.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -46,40 +45,6 @@ QSharedPointer<Liquidacion> Declaracion()
     liq->setPagadoOtros(10.5);
     return liq;
 }
-
-/// tests/support/servidor_smtp.py running in its own process, until destroyed.
-class ServidorSmtp
-{
-public:
-    explicit ServidorSmtp(const QStringList& opciones = {})
-    {
-        m_proceso.start(QStringLiteral(TALVO_PYTHON),
-                        QStringList{QStringLiteral(TALVO_SERVIDOR_SMTP), m_carpeta.path()} + opciones);
-        QByteArray salida;
-        while (!salida.contains('\n') && m_proceso.waitForReadyRead(10000))
-            salida += m_proceso.readAllStandardOutput();
-        if (salida.startsWith("LISTO "))
-            m_puerto = salida.mid(6).trimmed().toInt();
-    }
-    ~ServidorSmtp()
-    {
-        m_proceso.closeWriteChannel();
-        if (!m_proceso.waitForFinished(5000))
-            m_proceso.kill();
-    }
-    int Puerto() const { return m_puerto; }
-    /// The last message received; empty when there is none.
-    QJsonObject Ultimo() const
-    {
-        QFile f(m_carpeta.filePath(QStringLiteral("ultimo.json")));
-        return f.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(f.readAll()).object() : QJsonObject();
-    }
-
-private:
-    QTemporaryDir m_carpeta;
-    QProcess m_proceso;
-    int m_puerto = 0;
-};
 
 void Configurar(int puerto, const QString& usuario = QString())
 {
