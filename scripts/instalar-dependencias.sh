@@ -5,7 +5,7 @@ set -euo pipefail
 PAQUETES=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-translations-l10n libgl-dev
-  libzint-dev libfreexl-dev libxlsxwriter-dev libzip-dev libcurl4-openssl-dev
+  libzint-dev libfreexl-dev libxlsxwriter-dev libzip-dev libcurl4-openssl-dev libsecret-1-dev dbus-daemon
   sqlite3 libsqlite3-dev fonts-liberation
   poppler-utils zbar-tools python3 python3-aiosmtpd
   xvfb x11-utils
