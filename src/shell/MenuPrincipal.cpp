@@ -71,6 +71,8 @@ void CrearMenuPrincipal(frmPadre& v)
     QMenu* utilidades = barra->addMenu(QStringLiteral("Utilidades"));
     Entrada(utilidades, v, QStringLiteral("mnuSelImpresora"), QStringLiteral("Selección de Impresora"),
             &frmPadre::SeleccionarImpresora);
+    Entrada(utilidades, v, QStringLiteral("mnuConfiguracionCorreo"), QStringLiteral("Configuración de Correo"),
+            &frmPadre::ConfiguracionCorreo);
     utilidades->addSeparator();
     Entrada(utilidades, v, QStringLiteral("mnuCopiaSeguridad"), QStringLiteral("Copia de Seguridad"),
             &frmPadre::CopiaDeSeguridad);

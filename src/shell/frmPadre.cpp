@@ -11,6 +11,7 @@
 #include "frmAbout.h"
 #include "frmAyuda.h"
 #include "frmBackUp.h"
+#include "frmConfiguracionCorreo.h"
 #include "frmSelImpr.h"
 #include "records/Conexion.h"
 #include "records/Global.h"
@@ -278,6 +279,12 @@ void frmPadre::SeleccionarImpresora()
 {
     frmSelImpr pantalla(m_dialogos, m_impresoras, this);
     pantalla.exec();
+}
+
+void frmPadre::ConfiguracionCorreo()
+{
+    frmConfiguracionCorreo dialogo(m_dialogos, this);
+    dialogo.exec();
 }
 
 void frmPadre::CopiaDeSeguridad()

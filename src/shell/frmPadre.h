@@ -64,6 +64,8 @@ public slots:
     void BorrarBoletas();
 
     void SeleccionarImpresora();
+    /// "Configuración de Correo": the outgoing mail server, modal.
+    void ConfiguracionCorreo();
     void CopiaDeSeguridad();
     void RestaurarCopia();
     void Calculadora();

@@ -121,6 +121,7 @@ private slots:
         QTest::newRow("acerca de") << "Acerca de OBRIX";
         QTest::newRow("impresora") << "Selección de Impresora";
         QTest::newRow("copia") << "Copia de Seguridad";
+        QTest::newRow("correo") << "Configuración de Correo";
         QTest::newRow("método de envío") << "Envío de DDJJ";
         QTest::newRow("mensaje") << "ERROR";
     }
@@ -137,6 +138,8 @@ private slots:
                 m_ventana->SeleccionarImpresora();
             else if (fila == QLatin1String("copia"))
                 m_ventana->CopiaDeSeguridad();
+            else if (fila == QLatin1String("correo"))
+                m_ventana->ConfiguracionCorreo();
             else if (fila == QLatin1String("mensaje"))
                 mensajes.Mensaje(QStringLiteral("No se puede grabar en un dispositivo protegido contra escritura. "
                                                 "Quite la protección y vuelva a intentarlo."),
