@@ -21,6 +21,7 @@
 
 #include <deque>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -162,12 +163,8 @@ private slots:
         const QRectF zonas[] = {ZonaSimbolo(1280), ZonaSimbolo(2820)};
         for (int i = 0; i < palabras.lista.size(); ++i) {
             const Palabras::Palabra& p = palabras.lista.at(i);
-            const QString donde = QStringLiteral("\"%1\" at %2, %3 - %4, %5")
-                                      .arg(p.texto)
-                                      .arg(p.caja.left())
-                                      .arg(p.caja.top())
-                                      .arg(p.caja.right())
-                                      .arg(p.caja.bottom());
+            const QString donde = QStringLiteral("\"%1\" at %2, %3 - %4, %5").arg(p.texto).arg(p.caja.left())
+                                      .arg(p.caja.top()).arg(p.caja.right()).arg(p.caja.bottom());
             for (const QRectF& zona : zonas)
                 QVERIFY2(!zona.intersects(p.caja), qPrintable(QStringLiteral("in a symbol's zone: ") + donde));
             QVERIFY2(p.caja.right() <= 194, qPrintable(QStringLiteral("across the right rule: ") + donde));
@@ -184,11 +181,9 @@ private slots:
                 const auto renglon = palabras.Renglon(1, o + y);
                 return renglon.isEmpty() ? QString() : renglon.last();
             };
-            QCOMPARE(ultima(92), QStringLiteral("$") + FormatoImporte(liq->PagadoTotal()));
-            QCOMPARE(ultima(53), QStringLiteral("$") + FormatoImporte(liq->Pagado2()));
-            QCOMPARE(ultima(62), QStringLiteral("$") + FormatoImporte(liq->PagadoFCM()));
-            QCOMPARE(ultima(72), QStringLiteral("$") + FormatoImporte(liq->PagadoRecargo()));
-            QCOMPARE(ultima(82), QStringLiteral("$") + FormatoImporte(liq->PagadoReq()));
+            for (const auto& [y, importe] : {std::pair{92, liq->PagadoTotal()}, {53, liq->Pagado2()},
+                                             {62, liq->PagadoFCM()}, {72, liq->PagadoRecargo()}, {82, liq->PagadoReq()}})
+                QCOMPARE(ultima(y), QStringLiteral("$") + FormatoImporte(importe));
             QCOMPARE(ultima(46), FormatoImporte(liq->TotalAfiliados()));
             QCOMPARE(QStringList(palabras.Renglon(1, o + 46, 76, 109).values()).join(QLatin1Char(' ')),
                      FormatoImporte(liq->TotalEmpleados()));
