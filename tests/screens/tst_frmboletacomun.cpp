@@ -8,7 +8,6 @@
 #include "records/Conexion.h"
 #include "records/ListaEmpleados.h"
 
-#include <QTableView>
 
 namespace {
 const QString Aviso = QStringLiteral("CORREO ELECTRONICO: ") + frmBoletaComun::TextoAviso();
@@ -48,16 +47,13 @@ private slots:
     {
         QFETCH(int, mes);
         QFETCH(QString, boton);
-        QFETCH(QString, periodo);
         EscenaBoleta e;
         auto* p = e.NuevaComun();
         QVERIFY(p);
         p->MiLiq()->setMes(mes);
         Pulsar(p, boton);
-        const QString mostrado =
-            Control<QLabel>(p, "lblMes")->text() + QLatin1Char('/') + Control<QLabel>(p, "lblAnio")->text();
-        QCOMPARE(mostrado, periodo);
-        QCOMPARE(QStringLiteral("%1/%2").arg(p->MiLiq()->Mes(), 2, 10, QLatin1Char('0')).arg(p->MiLiq()->Anio()), periodo);
+        QTEST(Control<QLabel>(p, "lblMes")->text() + QLatin1Char('/') + Control<QLabel>(p, "lblAnio")->text(), "periodo");
+        QTEST(QStringLiteral("%1/%2").arg(p->MiLiq()->Mes(), 2, 10, QLatin1Char('0')).arg(p->MiLiq()->Anio()), "periodo");
     }
 
     void tresMeses_data()
@@ -206,7 +202,6 @@ private slots:
         QCOMPARE(numeros->itemText(0), QStringLiteral("Original"));
         QCOMPARE(numeros->itemText(2), QStringLiteral("Complementaria 2"));
         QCOMPARE(numeros->currentIndex(), 2);
-        QCOMPARE(Control<QPushButton>(p, "cmdGrabar")->text(), QStringLiteral("&Grabar"));
         for (int i = 2; i > elegida; --i)
             QTest::keyClick(numeros, Qt::Key_Up);
         QCOMPARE(numeros->currentIndex(), elegida);
@@ -268,9 +263,8 @@ private slots:
         const QStringList mensajes = e.Mensajes();
         QCOMPARE(mensajes.size(), 2);
         QCOMPARE(mensajes.at(0), Aviso);
-        QVERIFY2(mensajes.at(1).startsWith(QStringLiteral("ERROR: No se pudo grabar la boleta.\r\n")),
+        QVERIFY2(mensajes.at(1).startsWith(QStringLiteral("ERROR: No se pudo grabar la boleta.\r\ndisco lleno")),
                  qPrintable(mensajes.at(1)));
-        QVERIFY(mensajes.at(1).contains(QStringLiteral("disco lleno")));
         QVERIFY(!QFile::exists(e.Ddjj()));
         QVERIFY(!QFile::exists(e.Pdf()));
         QVERIFY(p->MiLiq()->Nueva());
@@ -352,8 +346,6 @@ private slots:
                      qPrintable(QStringLiteral("%1x%2 en %3x%4").arg(necesario.width()).arg(necesario.height())
                                     .arg(dentro.width()).arg(dentro.height())));
         }
-        QCOMPARE(Control<QTableView>(primera, "GridEmpl")->model()->columnCount(), 9);
-        QCOMPARE(Control<QTableView>(actas, "GridEmpl")->model()->columnCount(), 8);
         QVERIFY(!actas->findChild<QPushButton*>("cmdBorrar"));
     }
 };
