@@ -30,7 +30,7 @@ if grep -q 'talvo\.fys' <<<"$contenido"; then falla "el paquete no debe llevar d
 
 # Declared dependencies: the shared libraries (shlibdeps) and what it cannot see.
 depende=$(dpkg-deb -f "$deb" Depends)
-for d in libqt6widgets6 libqt6sql6 libqt6printsupport6 libzint libfreexl1 libxlsxwriter libcurl4 \
+for d in libqt6widgets6 libqt6sql6 libqt6printsupport6 libzint libfreexl1 libxlsxwriter libcurl4 libsecret-1-0 \
          libqt6sql6-sqlite qt6-translations-l10n fonts-liberation xdg-utils; do
   grep -q -- "$d" <<<"$depende" || falla "falta la dependencia $d en: $depende"
 done
