@@ -3,6 +3,8 @@
 // company typed on its screen, three employees typed and two imported, the period slip saved,
 // printed to PDF with its declaration file, and consulted again. What is stored, the declaration,
 // the printed words and both bar codes must agree with each other and with the screen.
+#include "import/ApoyoImportacion.h"
+#include "liquidation/ArchivoDeclaracion.h"
 #include "printing/LecturaPdf.h"
 #include "liquidation/Liquidacion.h"
 #include "printing/CodigoPago.h"
@@ -31,7 +33,6 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QStringDecoder>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -89,17 +90,6 @@ QStringList Pantalla(QWidget* boleta)
     return l;
 }
 
-/// An 84-character record of the employee import text file.
-QByteArray Registro(const QString& cuil, const QString& nombre, const QString& ingreso, const QString& haberes,
-                    int categoria, bool afiliado, const QString& baja, int licencia, bool media)
-{
-    const QString linea = cuil + nombre.leftJustified(40) + ingreso + haberes + QString::number(categoria)
-        + (afiliado ? QStringLiteral("1") : QStringLiteral("0")) + baja + QString::number(licencia)
-        + (media ? QStringLiteral("1") : QStringLiteral("0"));
-    Q_ASSERT(linea.size() == 84);
-    QStringEncoder ansi("windows-1252");
-    return QByteArray(ansi(linea)) + "\r\n";
-}
 
 } // namespace
 
@@ -112,11 +102,10 @@ class TestMesCompleto : public QObject
     DialogosPrueba m_dialogos;
     std::unique_ptr<frmPadre> m_ventana;
 
+    /// The messages since the last call.
     QStringList Mensajes()
     {
-        QStringList mensajes;
-        for (const auto& llamada : std::as_const(m_dialogos.llamadas))
-            mensajes << llamada.titulo + QStringLiteral(": ") + llamada.texto;
+        const QStringList mensajes = m_dialogos.Mensajes();
         m_dialogos.Limpiar();
         return mensajes;
     }
@@ -217,12 +206,13 @@ private slots:
 
         // --- Three employees typed, two imported from a text file.
         const QString archivoImportado = QDir(m_carpeta.path()).filePath(QStringLiteral("empleados.txt"));
-        {
-            QFile f(archivoImportado);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(Registro("27405060707", "MUÑOZ, CARLA", "01/02/2012", "000950050", 3, true, "00/00/0000", 0, false));
-            f.write(Registro("23556677883", "SOSA, PEDRO", "15/06/2010", "004567800", 0, false, "20/03/2014", 0, false));
-        }
+        // Category 3 and member, then neither; no leave, full time.
+        QVERIFY(Escribir(archivoImportado,
+                         CodificarWindows1252(Registro("27405060707", "MUÑOZ, CARLA", "01/02/2012", "000950050", "31")
+                                              + "\r\n"
+                                              + Registro("23556677883", "SOSA, PEDRO", "15/06/2010", "004567800", "00",
+                                                         "20/03/2014")
+                                              + "\r\n")));
         RESPONDER_MODAL([&] { Pulsar(empresa, "cmdEmpleados"); },
                         [&](frmListaEmpleados* lista) {
                             QCOMPARE(lista->windowTitle(), QStringLiteral("Lista Empleados Empresa Almacén Núñez S.R.L."));
@@ -334,13 +324,10 @@ private slots:
         QStringList textos;
         for (const auto& p : palabras.lista)
             textos << p.texto;
-        QCOMPARE(textos.count(codigo), 2);                        // the digits under each copy
-        QCOMPARE(textos.count(QStringLiteral("$12598,74")), 2);   // the amount of each copy
-        QCOMPARE(textos.count(QStringLiteral("$5750,48")), 2);
-        QCOMPARE(textos.count(QStringLiteral("$6436,92")), 2);
-        QCOMPARE(textos.count(QStringLiteral("$304,84")), 2);
-        QCOMPARE(textos.count(QStringLiteral("03/2014")), 2);
-        QCOMPARE(textos.count(QStringLiteral("287524,17")), 2);
+        // The digits and the figures of each copy.
+        for (const QString& texto : {codigo, QStringLiteral("$12598,74"), QStringLiteral("$5750,48"), QStringLiteral("$6436,92"),
+                                     QStringLiteral("$304,84"), QStringLiteral("03/2014"), QStringLiteral("287524,17")})
+            QVERIFY2(textos.count(texto) == 2, qPrintable(texto));
         QVERIFY(textos.count(QStringLiteral("30-71234567-1")) >= 2);
         const QList<QImage> hojas = Paginas300(pdf, m_carpeta.path());
         QCOMPARE(hojas.size(), 1);
