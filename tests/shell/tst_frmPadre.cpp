@@ -45,14 +45,7 @@ struct Escena
     QString Actual() const { return ventana->EmpresaActual() ? ventana->EmpresaActual()->Nombre() : QString(); }
     void Pulsar(const QString& boton) { ventana->findChild<QToolButton*>(boton)->click(); }
     void Recargar() { ventana->CargarEmpresas(); ventana->MostrarEmpresas(); }
-    /// "TITLE: text" of every message shown so far.
-    QStringList Mensajes() const
-    {
-        QStringList mensajes;
-        for (const auto& llamada : dialogos.llamadas)
-            mensajes << llamada.titulo + QStringLiteral(": ") + llamada.texto;
-        return mensajes;
-    }
+    QStringList Mensajes() const { return dialogos.Mensajes(); }
 };
 
 const QString kSinEmpresa = QStringLiteral("CARGA DE DATOS: No hay ninguna empresa registrada.");
