@@ -19,15 +19,18 @@
 #include "screens/frmListaEmpleados.h"
 #include "screens/frmMetodoEnvio.h"
 #include "screens/frmSelecLiquid.h"
+#include "shell/Correo.h"
 #include "shell/frmAbout.h"
 #include "shell/frmAyuda.h"
 #include "shell/frmBackUp.h"
+#include "shell/frmConfiguracionCorreo.h"
 #include "shell/frmPadre.h"
 #include "shell/frmSelImpr.h"
 #include "support/BasePrueba.h"
 #include "support/DatosLiquidacion.h"
 #include "support/DialogosPrueba.h"
 #include "support/Entorno.h"
+#include "support/LlaveroPrueba.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -353,6 +356,8 @@ QMap<QString, Textos> TextosDePantallas(Escena& e)
     t[QStringLiteral("frmAbout")] = TextosDe(&acerca);
     frmMetodoEnvio metodo(e.ventana.get());
     t[QStringLiteral("frmMetodoEnvio")] = TextosDe(&metodo);
+    frmConfiguracionCorreo correo(e.dialogos, e.ventana.get());
+    t[QStringLiteral("frmConfiguracionCorreo")] = TextosDe(&correo);
     frmAyuda ayuda(frmAyuda::CarpetaPorDefecto());
     t[QStringLiteral("frmAyuda")] = TextosDe(&ayuda);
     return t;
@@ -370,7 +375,12 @@ class TestAyuda : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { AislarConfiguracion(); }
+    void initTestCase()
+    {
+        AislarConfiguracion();
+        FijarLlaveroCorreo(&m_llavero); // the mail settings ask no desktop keyring
+    }
+    void cleanupTestCase() { FijarLlaveroCorreo(nullptr); }
 
     void paginasEnlacesYContenido()
     {
@@ -611,6 +621,9 @@ private slots:
         QCOMPARE(TituloMostrado(ventana), QStringLiteral("Ayuda aparte"));
         QVERIFY(dialogos.llamadas.isEmpty());
     }
+
+private:
+    LlaveroPrueba m_llavero;
 };
 
 QTEST_MAIN(TestAyuda)
