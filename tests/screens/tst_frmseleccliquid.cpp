@@ -64,9 +64,12 @@ struct Escena
     }
     bool Valida() const { return activa && f.Valida() && ventana->EmpresaActual() && (!marzo || !marzo->Nueva()); }
 
-    /// Runs a command from its toolbar button; the selection screen it opened, if any.
+    /// Runs a command from its toolbar button; the selection screen it opened, if any (none when the
+    /// scene could not be set up).
     frmSelecLiquid* Pulsar(const QString& boton)
     {
+        if (!Valida())
+            return nullptr;
         const int antes = Pantallas().size();
         ventana->findChild<QToolButton*>(boton)->click();
         const auto pantallas = Pantallas();
@@ -163,7 +166,6 @@ private slots:
         QFETCH(QString, boton);
         QFETCH(QStringList, entradas);
         Escena e;
-        QVERIFY(e.Valida());
         frmSelecLiquid* p = e.Pulsar(boton);
         QVERIFY(p);
         QTEST(p->Modo(), "modo");
@@ -182,7 +184,6 @@ private slots:
     {
         const LocalPrueba local(LocalArgentina());
         Escena e;
-        QVERIFY(e.Valida());
         frmSelecLiquid* p = e.Pulsar(BotonConsulta);
         QVERIFY(p);
         // The first extraordinary slip, of May 2014: only Pérez counts (O'Brien left in March).
@@ -219,7 +220,6 @@ private slots:
         QFETCH(bool, dobleClic);
         QFETCH(bool, extraordinaria);
         Escena e;
-        QVERIFY(e.Valida());
         frmSelecLiquid* p = e.Pulsar(boton);
         QVERIFY(p);
         const QSharedPointer<Liquidacion> elegida = e.ventana->EmpresaActual()->Liquidaciones().Item(fila + 1);
@@ -236,7 +236,8 @@ private slots:
                 boletas << b;
         QCOMPARE(boletas.size(), 1);
         frmBoleta* boleta = boletas.first();
-        QVERIFY(extraordinaria ? qobject_cast<frmBoletaExtra*>(boleta) != nullptr : qobject_cast<frmBoletaComun*>(boleta) != nullptr);
+        QVERIFY(extraordinaria ? qobject_cast<frmBoletaExtra*>(boleta) != nullptr
+                               : qobject_cast<frmBoletaComun*>(boleta) != nullptr);
         QTEST(boleta->Modo(), "modoBoleta");
         QCOMPARE(boleta->MiLiq(), elegida); // the very object of the company's collection
         QVERIFY(boleta->Ventana()->isVisible());
@@ -252,7 +253,6 @@ private slots:
     {
         QFETCH(QString, boton);
         Escena e(true);
-        QVERIFY(e.Valida());
         frmSelecLiquid* p = e.Pulsar(boton);
         QVERIFY(p);
         QCOMPARE(Lista(p)->count(), 0);
@@ -271,7 +271,6 @@ private slots:
     void borrarPreguntaUnaVezYCierra()
     {
         Escena e;
-        QVERIFY(e.Valida());
         frmSelecLiquid* p = e.Pulsar(BotonElimina);
         QVERIFY(p);
         QPointer<QMdiSubWindow> ventana = Ventana(p);
@@ -309,7 +308,6 @@ private slots:
     void borradoRechazadoNoBorraNada()
     {
         Escena e;
-        QVERIFY(e.Valida());
         frmSelecLiquid* p = e.Pulsar(BotonElimina);
         QVERIFY(p);
         // The file refuses to drop the slip's employee rows: the cascade fails and takes nothing.
@@ -348,7 +346,6 @@ private slots:
     void listaRehechaAlActivarse()
     {
         Escena e;
-        QVERIFY(e.Valida());
         frmSelecLiquid* borrado = e.Pulsar(BotonElimina);
         frmSelecLiquid* consulta = e.Pulsar(BotonConsulta);
         QVERIFY(borrado && consulta);
@@ -368,7 +365,6 @@ private slots:
     void centradaYCabeEn800x600()
     {
         Escena e;
-        QVERIFY(e.Valida());
         e.ventana->resize(800, 600);
         frmSelecLiquid* p = e.Pulsar(BotonConsulta);
         QVERIFY(p);
