@@ -266,6 +266,7 @@ private slots:
         auto* localidades = e.W<QComboBox>(QStringLiteral("cboLocalidad"));
         QCOMPARE(localidades->count(), 6); // the towns of 1602, the shown one chosen
         QCOMPARE(localidades->currentText(), QStringLiteral("FLORIDA"));
+        QVERIFY(e.W(QStringLiteral("cmdEmpleados"))->isEnabled()); // a stored company keeps its employees' button
         e.Escribir(QStringLiteral("txtNombre"), QStringLiteral("Empresa Dos"));
         e.Escribir(QStringLiteral("txtSucursales"), QStringLiteral(" 12 "));
         // A description with " - " of its own: the code is still the category's.
@@ -517,6 +518,7 @@ private slots:
             codigos << grilla->item(f, 0)->text();
         QCOMPARE(codigos, (QStringList{"999000", "999001", "671130", "521190"}));
         QCOMPARE(grilla->item(0, 1)->text().trimmed(), QStringLiteral("0 COMERCIO DE PRUEBA"));
+        QCOMPARE(grilla->item(0, 2)->text(), QStringLiteral("0")); // its place in the list of categories
 
         // Nothing found: said without a title; cleared text leaves the button on.
         texto->clear();
