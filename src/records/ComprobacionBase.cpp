@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ComprobacionBase.h"
 
-#include "records/Conexion.h"
-#include "records/Consulta.h"
-#include "records/Plantilla.h"
+#include "Conexion.h"
+#include "Consulta.h"
+#include "Plantilla.h"
 
 #include <QDir>
 #include <QFile>
@@ -169,6 +169,14 @@ EstadoBase ComprobarCabecera(const QString& archivo, QString* detalle)
     const quint32 pagina = Entero(cabecera, 16, 2) == 1 ? 65536 : Entero(cabecera, 16, 2);
     if (pagina < 512 || (pagina & (pagina - 1)) != 0)
         return EstadoBase::NoEsBaseDeDatos;
+    // SQLite has written schema formats 1 to 4 only; any other number is a damaged header, which the
+    // engine would report as a plain error, as if the file could not be read.
+    const quint32 formato = Entero(cabecera, 44, 4);
+    if (formato > 4) {
+        if (detalle)
+            *detalle = QStringLiteral("su cabecera indica un formato de esquema desconocido (%1)").arg(formato);
+        return EstadoBase::Danada;
+    }
     // The page count in the header is kept only by writers that also stamp it valid (bytes 92-95
     // equal to the change counter), and in WAL mode (version bytes 2) pages may still sit in the log.
     const bool cuentaValida = Entero(cabecera, 92, 4) == Entero(cabecera, 24, 4) && cabecera.at(18) == 1

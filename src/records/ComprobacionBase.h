@@ -11,7 +11,7 @@ class Conexion;
 enum class EstadoBase {
     Correcta,        ///< an SQLite file whose schema is exactly the template's
     NoEsBaseDeDatos, ///< not an SQLite file at all (text, another format, empty)
-    Danada,          ///< an SQLite file shorter than its own header says: cut while being written
+    Danada,          ///< an SQLite file cut while being written (shorter than its header says) or with a damaged header
     EsquemaDistinto, ///< an SQLite file whose schema differs from the template's
     Ilegible,        ///< cannot be read (permissions, I/O error); the detail gives the system's reason
     SinPlantilla     ///< the program itself carries no template to compare with

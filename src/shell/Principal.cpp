@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Principal.h"
 
-#include "ComprobacionBase.h"
 #include "CursorOcupado.h"
 #include "DialogosQt.h"
 #include "InstanciaUnica.h"
 #include "Plataforma.h"
 #include "Restauracion.h"
 #include "frmPadre.h"
+#include "records/ComprobacionBase.h"
 #include "records/Conexion.h"
 #include "records/Global.h"
 #include "records/Plantilla.h"

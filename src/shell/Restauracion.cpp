@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Restauracion.h"
 
-#include "ComprobacionBase.h"
 #include "Plataforma.h"
+#include "records/ComprobacionBase.h"
 #include "records/Conexion.h"
 #include "records/Consulta.h"
 #include "records/Global.h"

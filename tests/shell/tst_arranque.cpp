@@ -142,6 +142,9 @@ private slots:
         QTest::newRow("solo la tabla de parámetros") << "parametros" << "La base de datos {archivo} no es correcta: falta la tabla Categorias" << fallido;
         QTest::newRow("disparador agregado") << "disparador" << "La base de datos {archivo} no es correcta: sobra el disparador Vaciar." << fallido;
         QTest::newRow("cortada") << "cortada" << "La base de datos {archivo} está incompleta o dañada" << fallido;
+        QTest::newRow("formato de esquema desconocido") << "formato"
+            << "La base de datos {archivo} está incompleta o dañada: su cabecera indica un formato de esquema desconocido (8)."
+            << fallido;
         QTest::newRow("no es una base") << "texto" << "El archivo {archivo} no es una base de datos." << fallido;
         QTest::newRow("archivo de solo lectura") << "archivo" << "No se puede escribir en la base de datos {archivo}." << fallido;
     }
@@ -170,6 +173,11 @@ private slots:
             QVERIFY(Escribir(archivo, plantilla) && bd.Abrir(archivo));
             QVERIFY(bd.Ejecutar("create trigger Vaciar after insert on liquidaciones_empl "
                                 "begin delete from liquidaciones_empl where id = new.id; end"));
+        } else if (caso == "formato") {
+            // SQLite itself would only say "unsupported file format", as if the file could not be read.
+            QByteArray danada = plantilla;
+            danada[47] = 8; // the schema format number, bytes 44 to 47
+            QVERIFY(Escribir(archivo, danada));
         } else if (caso == "cortada") {
             QVERIFY(Escribir(archivo, plantilla.left(plantilla.size() / 2)));
         } else if (caso == "texto") {
