@@ -5,6 +5,7 @@
 
 #include "ImpresionBoleta.h"
 #include "ModeloEmpleadosBoleta.h"
+#include "frmVistaPrevia.h"
 #include "liquidation/Liquidacion.h"
 #include "liquidation/OperacionesLiquidacion.h"
 #include "printing/CodigoPago.h"
@@ -184,6 +185,7 @@ void frmBoleta::MostrarTotales()
     const bool hayTotal = Centavos(total) > 0;
     m_cmdGrabar->setEnabled(hayTotal && m_modo == 1);
     m_cmdImprimir->setEnabled(hayTotal);
+    m_cmdVistaPrevia->setEnabled(hayTotal);
     m_cmdMandaSuc->setEnabled(hayTotal);
     m_cmdMandaSuc->setVisible(EnvioVisible(hayTotal));
 }
@@ -256,4 +258,10 @@ void frmBoleta::Imprimir()
         return;
     EntregarDeclaracion();
     ImprimirLiquidacion(*m_liq, m_principal.Impresion(), Servicio());
+}
+
+void frmBoleta::VistaPrevia()
+{
+    if (m_liq)
+        frmVistaPrevia::Mostrar(*m_liq, m_principal.Impresion(), Servicio(), this);
 }

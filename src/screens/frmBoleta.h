@@ -102,6 +102,8 @@ protected:
     bool Grabar();
     /// The print command: save when needed, then the declaration and the copies.
     void Imprimir();
+    /// The pages printing would produce, on the screen; saves, declares and prints nothing.
+    void VistaPrevia();
 
     QPushButton* BotonGrabar() const { return m_cmdGrabar; }
     QLineEdit* Texto(const QString& nombre) const;
@@ -167,6 +169,7 @@ private:
     QPushButton* m_cmdBorrar = nullptr;
     QPushButton* m_cmdGrabar = nullptr;
     QPushButton* m_cmdImprimir = nullptr;
+    QPushButton* m_cmdVistaPrevia = nullptr;
     QPushButton* m_cmdCancelar = nullptr;
     QPushButton* m_cmdSucur = nullptr;
     QPushButton* m_cmdMandaSuc = nullptr;

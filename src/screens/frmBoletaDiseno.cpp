@@ -340,10 +340,11 @@ QWidget* frmBoleta::ConstruirBarra()
     m_cmdGrabar = Boton(QStringLiteral("&Grabar"), QStringLiteral("cmdGrabar"), barra);
     m_cmdMandaSuc = Boton(QString(), QStringLiteral("cmdMandaSuc"), barra);
     m_cmdImprimir = Boton(QStringLiteral("&Imprimir"), QStringLiteral("cmdImprimir"), barra);
+    m_cmdVistaPrevia = Boton(QStringLiteral("&Vista previa"), QStringLiteral("cmdVistaPrevia"), barra);
     m_cmdSucur = Boton(QStringLiteral("Em&pleados"), QStringLiteral("cmdSucur"), barra);
     m_cmdSucur->setToolTip(QStringLiteral("Detalle analitico de empleados"));
     m_cmdCancelar = Boton(QStringLiteral("&Cerrar"), QStringLiteral("cmdCancelar"), barra);
-    for (auto* b : {m_cmdGrabar, m_cmdMandaSuc, m_cmdImprimir, m_cmdSucur, m_cmdCancelar})
+    for (auto* b : {m_cmdGrabar, m_cmdMandaSuc, m_cmdImprimir, m_cmdVistaPrevia, m_cmdSucur, m_cmdCancelar})
         h->addWidget(b);
 
     connect(m_cboCopias, qOverload<int>(&QComboBox::currentIndexChanged), this, [this](int indice) {
@@ -352,6 +353,7 @@ QWidget* frmBoleta::ConstruirBarra()
     });
     connect(m_cmdGrabar, &QPushButton::clicked, this, [this]() { Grabar(); });
     connect(m_cmdImprimir, &QPushButton::clicked, this, [this]() { Imprimir(); });
+    connect(m_cmdVistaPrevia, &QPushButton::clicked, this, [this]() { VistaPrevia(); });
     connect(m_cmdMandaSuc, &QPushButton::clicked, this, [this]() { EnviarDatos(); });
     connect(m_cmdSucur, &QPushButton::clicked, this, [this]() { m_tabs->setCurrentIndex(1); });
     connect(m_cmdCancelar, &QPushButton::clicked, this, [this]() {
