@@ -19,6 +19,7 @@
 #include "screens/frmListaEmpleados.h"
 #include "screens/frmMetodoEnvio.h"
 #include "screens/frmSelecLiquid.h"
+#include "screens/frmVistaPrevia.h"
 #include "shell/Correo.h"
 #include "shell/frmAbout.h"
 #include "shell/frmAyuda.h"
@@ -338,7 +339,10 @@ QMap<QString, Textos> TextosDePantallas(Escena& e)
     frmEmpleados edicion(e.dialogos, e.ventana.get());
     t[QStringLiteral("frmEmpleados")] = TextosDe(&edicion);
     e.ventana->NuevaBoletaNormal();
-    t[QStringLiteral("frmBoletaComun")] = TextosDe(e.Ultima<frmBoletaComun>());
+    auto* comun = e.Ultima<frmBoletaComun>();
+    t[QStringLiteral("frmBoletaComun")] = TextosDe(comun);
+    frmVistaPrevia vista(*comun->MiLiq(), e.ventana->Impresion().Actual(), e.ventana.get());
+    t[QStringLiteral("frmVistaPrevia")] = TextosDe(&vista);
     e.ventana->NuevaBoletaExtra();
     t[QStringLiteral("frmBoletaExtra")] = TextosDe(e.Ultima<frmBoletaExtra>());
     for (int modo : {frmSelecLiquid::ModoGenerar, frmSelecLiquid::ModoEliminar, frmSelecLiquid::ModoConsultar}) {
