@@ -3,7 +3,9 @@
 
 #include "ArchivoCompuesto.h"
 #include "HojaCalculo.h"
+#include "SaneoXls.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -48,12 +50,19 @@ bool FuenteXls::Abrir(const QString& archivo, QString& motivo)
     const ArchivoCompuesto compuesto(datos);
     QByteArray flujo;
     if (!compuesto.Valido() || !compuesto.Flujo({QStringLiteral("Workbook"), QStringLiteral("Book")}, flujo)
-        || !m_estructura.Leer(flujo)) {
+        || !m_estructura.Leer(flujo) || !FlujoXlsSano(flujo)) {
         motivo = NoEsXls(datos.left(4));
         return false;
     }
 
-    const int resultado = freexl_open(QFile::encodeName(archivo).constData(), &m_libro);
+    // FreeXL reads only the checked stream, from a container of our own making (see SaneoXls.h).
+    m_copia = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/talvo-importacion-XXXXXX.xls"));
+    const QByteArray contenedor = ContenedorXls(flujo);
+    if (!m_copia->open() || m_copia->write(contenedor) != contenedor.size() || !m_copia->flush()) {
+        motivo = QStringLiteral("No se pudo preparar la lectura de la hoja: %1").arg(m_copia->errorString());
+        return false;
+    }
+    const int resultado = freexl_open(QFile::encodeName(m_copia->fileName()).constData(), &m_libro);
     if (resultado != FREEXL_OK) {
         motivo = resultado == FREEXL_INSUFFICIENT_MEMORY
             ? QStringLiteral("No hay memoria suficiente para leer la hoja.")

@@ -4,8 +4,13 @@
 #include "EstructuraXls.h"
 #include "FuenteFilas.h"
 
+#include <QTemporaryFile>
+
+#include <memory>
+
 /// An Excel 97-2003 workbook (.xls): cell values through FreeXL, from the sheet that was active
-/// when the file was saved. FreeXL gives no value for formula cells, so a row with a formula in
+/// when the file was saved. FreeXL reads a checked copy of the workbook stream, never the file
+/// itself (SaneoXls.h). FreeXL gives no value for formula cells, so a row with a formula in
 /// the columns read is refused rather than read as empty; so is a row with merged cells.
 class FuenteXls : public FuenteFilas
 {
@@ -22,6 +27,7 @@ public:
 private:
     bool Celda(int fila, int columna, CeldaImportacion& celda, QString& motivo) const;
 
+    std::unique_ptr<QTemporaryFile> m_copia; // what FreeXL reads; outlives m_libro
     const void* m_libro = nullptr;
     EstructuraXls m_estructura;
     unsigned int m_filas = 0;

@@ -317,18 +317,20 @@ FuenteFilas::Resultado FuenteXlsx::Siguiente(FilaImportacion& fila, QString& mot
             m_xml.skipCurrentElement();
             continue;
         }
+        // Row numbers are optional: a row without one follows the previous row, the first is row 1.
         bool ok = false;
         int numero = m_xml.attributes().value(QLatin1String("r")).toInt(&ok);
         if (!ok || numero < 1)
-            numero = m_esperada;
+            numero = m_siguiente;
         if (numero == 1) { // titles
+            m_siguiente = 2;
             m_xml.skipCurrentElement();
             continue;
         }
         // A row missing from the file is an empty row: the data ended before it.
-        if (numero > m_esperada)
+        if (numero > qMax(m_siguiente, 2))
             return Resultado::Fin;
-        m_esperada = numero + 1;
+        m_siguiente = numero + 1;
         fila = FilaImportacion();
         fila.numero = numero;
         int columna = 0;
@@ -349,7 +351,7 @@ FuenteFilas::Resultado FuenteXlsx::Siguiente(FilaImportacion& fila, QString& mot
         return fila.celdas[0].EnBlanco() ? Resultado::Fin : Resultado::Fila;
     }
     if (m_xml.hasError()) {
-        motivo = MotivoXml(m_esperada);
+        motivo = MotivoXml(qMax(m_siguiente, 2));
         return Resultado::Error;
     }
     return Resultado::Fin;

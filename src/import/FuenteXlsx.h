@@ -35,5 +35,5 @@ private:
     QStringList m_textos;
     QList<QRect> m_combinadas;
     bool m_base1904 = false;
-    int m_esperada = 2; // the row number that comes next when no row is missing
+    int m_siguiente = 1; // the number of the row after the last one read: a row without r is that one
 };

@@ -4,6 +4,7 @@
 #include "frmBoleta.h"
 
 #include "ModeloEmpleadosBoleta.h"
+#include "ValidadorLargo.h"
 #include "liquidation/Liquidacion.h"
 
 #include <QComboBox>
@@ -69,7 +70,7 @@ QLineEdit* frmBoleta::NuevoTexto(const QString& nombre, int largo)
 {
     auto* t = new QLineEdit(this);
     t->setObjectName(nombre);
-    t->setMaxLength(largo); // the stored column's width
+    ValidadorLargo::Limitar(t, largo); // the stored column's width, in characters
     m_textos.append(t);
     connect(t, &QLineEdit::textEdited, this, [this, t]() { CambiarTexto(t); });
     return t;

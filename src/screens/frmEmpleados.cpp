@@ -2,6 +2,7 @@
 #include "frmEmpleados.h"
 
 #include "CampoImporte.h"
+#include "ValidadorLargo.h"
 #include "records/Categorias.h"
 #include "records/Conexion.h"
 #include "records/Empleado.h"
@@ -56,10 +57,10 @@ void frmEmpleados::CrearControles()
     m_txtCuil = new QLineEdit(this);
     m_txtCuil->setObjectName(QStringLiteral("txtCUIL"));
     m_txtCuil->setToolTip(QStringLiteral("Ingrese el Cuil sin guiones"));
-    m_txtCuil->setMaxLength(13); // stored as 99-99999999-9
+    ValidadorLargo::Limitar(m_txtCuil, 13); // stored as 99-99999999-9
     m_txtNombre = new QLineEdit(this);
     m_txtNombre->setObjectName(QStringLiteral("txtNombre"));
-    m_txtNombre->setMaxLength(40); // what the stored column holds
+    ValidadorLargo::Limitar(m_txtNombre, 40); // what the stored column holds
     m_dtpIngreso = new QDateEdit(this);
     m_dtpIngreso->setObjectName(QStringLiteral("dtpFechaIngreso"));
     m_dtpIngreso->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
@@ -81,7 +82,7 @@ void frmEmpleados::CrearControles()
     m_cboLicencia->setObjectName(QStringLiteral("cboLicencia"));
     m_txtFechaBaja = new QLineEdit(this);
     m_txtFechaBaja->setObjectName(QStringLiteral("txtFechaBaja"));
-    m_txtFechaBaja->setMaxLength(10); // dd/mm/yyyy
+    ValidadorLargo::Limitar(m_txtFechaBaja, 10); // dd/mm/yyyy
     m_lblTotalAporte = new QLabel(this);
     m_lblTotalAporte->setObjectName(QStringLiteral("lblTotalAporte"));
     m_lblTotalAporte->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -2,6 +2,7 @@
 // The company screen's controls and their layout; the behaviour is in frmEmpresas.cpp.
 #include "frmEmpresas.h"
 
+#include "ValidadorLargo.h"
 #include "records/Rubros.h"
 
 #include <QAbstractItemView>
@@ -49,7 +50,7 @@ void frmEmpresas::CrearControles()
     auto texto = [&](const QString& nombre, int largo) {
         auto* campo = new QLineEdit(this);
         campo->setObjectName(nombre);
-        campo->setMaxLength(largo);
+        ValidadorLargo::Limitar(campo, largo);
         return campo;
     };
     // Places a label and its field in the grid: column 0, 2 or 4 for the label.
@@ -61,7 +62,8 @@ void frmEmpresas::CrearControles()
     m_txtNombre = texto(QStringLiteral("txtNombre"), LargoTexto);
     fila(0, 0, etiqueta(QStringLiteral("Razón Social     "), QStringLiteral("lblNombre"), m_txtNombre, true),
          m_txtNombre, 3);
-    m_txtCUIT = texto(QStringLiteral("txtCUIT"), 13);
+    m_txtCUIT = new QLineEdit(this);
+    m_txtCUIT->setObjectName(QStringLiteral("txtCUIT"));
     m_txtCUIT->setInputMask(QStringLiteral("99-99999999-9;_"));
     m_txtCUIT->setMinimumWidth(m_txtCUIT->fontMetrics().horizontalAdvance(QStringLiteral("00-00000000-0_")) + 12);
     fila(0, 4, etiqueta(QStringLiteral("C.U.I.T    "), QStringLiteral("lblCUIT"), m_txtCUIT, true), m_txtCUIT);
