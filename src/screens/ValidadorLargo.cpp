@@ -8,6 +8,16 @@ bool Par(const QString& texto, int i)
 {
     return i + 1 < texto.size() && texto.at(i).isHighSurrogate() && texto.at(i + 1).isLowSurrogate();
 }
+
+/// The characters of texto as the database counts them; a lone half counts as one.
+int Caracteres(const QString& texto)
+{
+    int caracteres = 0;
+    for (int i = 0; i < texto.size(); ++i, ++caracteres)
+        if (Par(texto, i))
+            ++i;
+    return caracteres;
+}
 } // namespace
 
 void ValidadorLargo::Limitar(QLineEdit* campo, int caracteres)
@@ -21,15 +31,6 @@ ValidadorLargo::ValidadorLargo(int caracteres, QObject* parent)
     : QValidator(parent)
     , m_largo(caracteres)
 {
-}
-
-int ValidadorLargo::Caracteres(const QString& texto)
-{
-    int caracteres = 0;
-    for (int i = 0; i < texto.size(); ++i, ++caracteres)
-        if (Par(texto, i))
-            ++i;
-    return caracteres;
 }
 
 QValidator::State ValidadorLargo::validate(QString& texto, int& posicion) const

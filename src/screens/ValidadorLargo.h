@@ -20,11 +20,7 @@ public:
 
     ValidadorLargo(int caracteres, QObject* parent);
 
-    int Largo() const { return m_largo; }
     State validate(QString& texto, int& posicion) const override;
-
-    /// The characters of texto as the database counts them; a lone half counts as one.
-    static int Caracteres(const QString& texto);
 
 private:
     int m_largo;
