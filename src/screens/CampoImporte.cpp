@@ -27,10 +27,15 @@ void CampoImporte::keyPressEvent(QKeyEvent* evento)
 {
     const QString texto = evento->text();
     // Keys without a character (arrows, Delete, Home, Tab) and shortcuts are the field's own business.
-    if (texto.size() != 1 || (evento->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+    if (texto.isEmpty() || (evento->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         || evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter || evento->key() == Qt::Key_Escape
         || evento->key() == Qt::Key_Tab || evento->key() == Qt::Key_Backtab) {
         QLineEdit::keyPressEvent(evento);
+        return;
+    }
+    // A key that types several units (an emoji, a composed sequence) is no digit, separator or backspace.
+    if (texto.size() != 1) {
+        evento->accept(); // dropped
         return;
     }
     const int codigo = texto.at(0).unicode();

@@ -51,10 +51,11 @@ void CampoImporteBoleta::keyPressEvent(QKeyEvent* evento)
         CampoImporte::keyPressEvent(evento);
         return;
     }
-    // The extraordinary slip's filter: digits, backspace and the locale's own separator only.
+    // The extraordinary slip's filter: digits, backspace and the locale's own separator only; of the
+    // characters without a glyph only the control keys pass (never a zero-width or direction mark).
     const QChar tecla = texto.at(0);
     const bool admitida = (tecla >= QLatin1Char('0') && tecla <= QLatin1Char('9')) || tecla == QChar(8)
-        || tecla == SeparadorDecimal() || !tecla.isPrint();
+        || tecla == SeparadorDecimal() || tecla.category() == QChar::Other_Control;
     if (admitida)
         QLineEdit::keyPressEvent(evento);
     else
