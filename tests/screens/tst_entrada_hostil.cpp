@@ -55,17 +55,6 @@ const QList<CampoDeTexto> CamposBoleta = {
     {"txtInspector", "inspector", Texto, 50},           {"txtBanco", "banco", Texto, 50},
     {"txtCheque", "cheque", Texto, 20},
 };
-
-/// The slip's property behind a text field of the deposit tab.
-QString Propiedad(const Liquidacion& l, const QString& campo)
-{
-    const QMap<QString, QString> valores = {
-        {QStringLiteral("txtOtrosConceptos"), l.OtrosConceptos()}, {QStringLiteral("txtNroReq"), l.NroReq()},
-        {QStringLiteral("txtOCCreditos"), l.ConceptoCredito()},     {QStringLiteral("txtNroCuota"), l.Cuota()},
-        {QStringLiteral("txtInspector"), l.Inspector()},            {QStringLiteral("txtBanco"), l.Banco()},
-        {QStringLiteral("txtCheque"), l.NroCheque()}};
-    return valores.value(campo);
-}
 } // namespace
 
 class TestEntradaHostil : public QObject

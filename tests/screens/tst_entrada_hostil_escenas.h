@@ -32,6 +32,17 @@ inline void CerrarVentana(QWidget* pantalla)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+/// The slip's property behind a text field of the deposit tab.
+inline QString Propiedad(const Liquidacion& l, const QString& campo)
+{
+    const QMap<QString, QString> valores = {
+        {QStringLiteral("txtOtrosConceptos"), l.OtrosConceptos()}, {QStringLiteral("txtNroReq"), l.NroReq()},
+        {QStringLiteral("txtOCCreditos"), l.ConceptoCredito()},     {QStringLiteral("txtNroCuota"), l.Cuota()},
+        {QStringLiteral("txtInspector"), l.Inspector()},            {QStringLiteral("txtBanco"), l.Banco()},
+        {QStringLiteral("txtCheque"), l.NroCheque()}};
+    return valores.value(campo);
+}
+
 /// The company screen over a database holding one complete company.
 struct EscenaEmpresas
 {
