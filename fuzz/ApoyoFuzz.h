@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <type_traits>
 
 /// Reads fixed-size values from the front of the input; past its end everything reads as zero.
 class Entrada
@@ -27,3 +28,12 @@ private:
 
 /// Stops the fuzzer with the reason when the condition does not hold (a mismatch is a finding).
 void Exigir(bool condicion, const QString& motivo);
+
+/// The same, with the reason built only when the condition fails: describing what was read may cost
+/// more than the run itself.
+template <typename Motivo, typename = std::enable_if_t<std::is_invocable_r_v<QString, Motivo>>>
+void Exigir(bool condicion, Motivo&& motivo)
+{
+    if (!condicion)
+        Exigir(false, motivo());
+}
