@@ -13,6 +13,7 @@
 #include "screens/ImpresionBoleta.h"
 #include "screens/frmVistaPrevia.h"
 #include "support/DialogoModal.h"
+#include "support/PantallaChica.h"
 
 #include <QAction>
 #include <QApplication>
@@ -542,19 +543,6 @@ private:
 
 int main(int argc, char** argv)
 {
-    // One 800 × 600 screen, whatever the environment says.
-    QTemporaryDir carpeta;
-    const QString archivo = carpeta.filePath(QStringLiteral("pantalla.json"));
-    QFile configuracion(archivo);
-    if (!configuracion.open(QIODevice::WriteOnly)
-        || configuracion.write(R"({"screens": [{"name": "chica", "x": 0, "y": 0, "width": 800, "height": 600,
-                                  "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
-            <= 0)
-        return 1;
-    configuracion.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + archivo.toLocal8Bit());
-    QApplication app(argc, argv);
-    TestVistaPrevia prueba;
-    return QTest::qExec(&prueba, argc, argv);
+    return EjecutarEnPantallaChica<TestVistaPrevia>(argc, argv);
 }
 #include "tst_vistaprevia.moc"

@@ -10,15 +10,14 @@
 #include "support/DialogoModal.h"
 #include "support/DialogosPrueba.h"
 #include "support/Entorno.h"
+#include "support/PantallaChica.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QFile>
 #include <QMdiArea>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -182,19 +181,6 @@ private:
 
 int main(int argc, char** argv)
 {
-    // One 800 × 600 screen, whatever the environment says.
-    QTemporaryDir carpeta;
-    const QString archivo = carpeta.filePath(QStringLiteral("pantalla.json"));
-    QFile configuracion(archivo);
-    if (!configuracion.open(QIODevice::WriteOnly)
-        || configuracion.write(R"({"screens": [{"name": "chica", "x": 0, "y": 0, "width": 800, "height": 600,
-                                  "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
-            <= 0)
-        return 1;
-    configuracion.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + archivo.toLocal8Bit());
-    QApplication app(argc, argv);
-    TestPantallaChica prueba;
-    return QTest::qExec(&prueba, argc, argv);
+    return EjecutarEnPantallaChica<TestPantallaChica>(argc, argv);
 }
 #include "tst_pantallachica.moc"
