@@ -20,16 +20,20 @@
 
 namespace {
 
-/// The rows of a statement, each as "a|b|c"; false when the statement fails.
-bool Filas(Conexion& bd, const QString& sql, QStringList& filas)
+/// The rows of a statement, each as "a|b|c"; false when the statement fails. Names and type names
+/// are in lower case, since SQLite reads them without regard to case ("LocAlidades_Codigo" is the
+/// template's index); only the field numbered literal (a default value) keeps its case.
+bool Filas(Conexion& bd, const QString& sql, QStringList& filas, int literal = -1)
 {
     QSqlQuery q(bd.Base());
     if (!q.exec(sql))
         return false;
     while (q.next()) {
         QStringList campos;
-        for (int i = 0; i < q.record().count(); ++i)
-            campos << (q.value(i).isNull() ? QStringLiteral("NULL") : q.value(i).toString());
+        for (int i = 0; i < q.record().count(); ++i) {
+            const QString valor = q.value(i).isNull() ? QStringLiteral("NULL") : q.value(i).toString();
+            campos << (i == literal ? valor : valor.toLower());
+        }
         filas << campos.join(QLatin1Char('|'));
     }
     return !q.lastError().isValid();
@@ -57,7 +61,7 @@ bool Describir(Conexion& bd, QStringList& d)
         if (tipo != QLatin1String("table") && tipo != QLatin1String("view"))
             continue;
         QStringList indices;
-        if (!Filas(bd, QStringLiteral("pragma table_xinfo(%1)").arg(nombre), d)
+        if (!Filas(bd, QStringLiteral("pragma table_xinfo(%1)").arg(nombre), d, 4)
             || !Filas(bd, QStringLiteral("pragma foreign_key_list(%1)").arg(nombre), d)
             || !Filas(bd, QStringLiteral("pragma index_list(%1)").arg(nombre), indices))
             return false;
