@@ -7,6 +7,7 @@
 #include "shell/InstanciaUnica.h"
 #include "shell/Plataforma.h"
 #include "shell/Principal.h"
+#include "support/Archivos.h"
 #include "support/DialogosPrueba.h"
 #include "support/Entorno.h"
 
@@ -26,18 +27,6 @@
 #include <unistd.h>
 
 namespace {
-QByteArray Huella(const QString& archivo)
-{
-    QFile f(archivo);
-    return f.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256) : QByteArray();
-}
-
-bool Escribir(const QString& archivo, const QByteArray& datos)
-{
-    QFile f(archivo);
-    return f.open(QIODevice::WriteOnly) && f.write(datos) == datos.size();
-}
-
 /// Takes write access away from a file or folder while it lives. Permission bits do it for a
 /// user; the administrator ignores them, so as root the immutable attribute is set as well.
 class SoloLectura

@@ -4,6 +4,7 @@
 #include "shell/CopiaSeguridad.h"
 #include "shell/frmBackUp.h"
 #include "shell/frmPadre.h"
+#include "support/Archivos.h"
 #include "support/BasePrueba.h"
 #include "support/DialogoModal.h"
 #include "support/DialogosPrueba.h"
@@ -18,18 +19,6 @@
 #include <QTest>
 
 namespace {
-QByteArray Huella(const QString& archivo)
-{
-    QFile f(archivo);
-    return f.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256) : QByteArray();
-}
-
-bool Escribir(const QString& archivo, const QByteArray& datos)
-{
-    QFile f(archivo);
-    return f.open(QIODevice::WriteOnly) && f.write(datos) == datos.size();
-}
-
 /// A fresh operating database holding one company, and an empty destination folder.
 struct Escena
 {

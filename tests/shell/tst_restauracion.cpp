@@ -7,6 +7,7 @@
 #include "shell/InstanciaUnica.h"
 #include "shell/Principal.h"
 #include "shell/frmPadre.h"
+#include "support/Archivos.h"
 #include "support/BasePrueba.h"
 #include "support/DialogosPrueba.h"
 #include "support/Entorno.h"
@@ -22,12 +23,6 @@
 #include <memory>
 
 namespace {
-QByteArray Huella(const QString& archivo)
-{
-    QFile f(archivo);
-    return f.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256) : QByteArray();
-}
-
 /// Writes `datos` to a new file, then runs `sentencias` on it, outside the program's connection.
 bool Preparar(const QString& archivo, const QByteArray& datos, const QStringList& sentencias = {})
 {
